@@ -1,0 +1,19 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+
+namespace experiment {
+
+// The automatic run stops here, and it is the last entry of the ratio history.
+inline constexpr int kExperimentLimit = 1000;
+
+// The values the experiment window writes and the graph window reads.
+struct Module1 {
+    std::int16_t ExperimentCount = 0;
+    float OddRatio = 0.0F;
+    // Entry n is the ratio after experiment n; entry 0 is never written.
+    std::array<float, kExperimentLimit + 1> RatioHistory{};
+};
+
+}  // namespace experiment

@@ -1,0 +1,46 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+
+#include "module1.h"
+
+namespace experiment {
+
+inline constexpr int kFaces = 6;
+
+// The record of the experiments: the faces last thrown, the table of face pairs and the
+// odd count, with the shared values of Module1. The window shows what this holds.
+class Tally {
+public:
+    explicit Tally(Module1& shared) : shared_(shared) {}
+
+    // Count phase of recording a throw. Returns false, changing nothing, when the experiment
+    // count already stands at the largest 16-bit value: that experiment cannot be recorded.
+    bool countPhase();
+
+    // Tally phase: enters the current faces into the table and refreshes the odd count,
+    // the ratio and the history. A face outside 1..6 enters no cell but stays counted.
+    void tallyPhase();
+
+    // Back to the all-zero state; the faces are left as they are.
+    void reset();
+
+    // Cell of a face pair, faces 1..6.
+    [[nodiscard]] std::int16_t pairCount(int large, int small) const;
+    [[nodiscard]] const Module1& shared() const { return shared_; }
+
+    std::int16_t LargeFace = 0;
+    std::int16_t SmallFace = 0;
+    std::int16_t OddCount = 0;
+    // Row = large face, column = small face, both counted from 0 here.
+    std::array<std::array<std::int16_t, kFaces>, kFaces> PairCount{};
+
+private:
+    Module1& shared_;
+};
+
+// True for the nine pairs whose product is odd.
+constexpr bool isOddPair(int large, int small) { return large % 2 == 1 && small % 2 == 1; }
+
+}  // namespace experiment

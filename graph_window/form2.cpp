@@ -1,0 +1,51 @@
+#include "form2.h"
+
+#include <QCloseEvent>
+#include <QPainter>
+#include <QPushButton>
+
+#include "fonts.h"
+#include "picture_box.h"
+#include "ratio_graph.h"
+#include "windows.h"
+
+Form2::Form2(const experiment::Module1& shared, platform::ActivationTracker& activation)
+    : shared_(shared), Picture1(new platform::PictureBox(this)) {
+    setObjectName(QStringLiteral("Form2"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(QStringLiteral(" Graph ") + QString::fromUtf8(platform::kAuthorshipNotice));
+    platform::setFixedClientArea(this, platform::twipsRect(3165, 1695, 9750, 5670));
+
+    Picture1->setObjectName(QStringLiteral("Picture1"));
+    Picture1->setGeometry(platform::twipsRect(120, 600, 9495, 4815));
+
+    auto* line = new QWidget(this);
+    line->setObjectName(QStringLiteral("Line5"));
+    line->setGeometry(platform::twipsRect(0, 360, 9720, 15));
+    line->setAutoFillBackground(true);
+    line->setBackgroundRole(QPalette::WindowText);
+
+    auto* close = new QPushButton(QStringLiteral("Close"), this);
+    close->setObjectName(QStringLiteral("Command1"));
+    close->setGeometry(platform::twipsRect(8760, 0, 975, 375));
+    close->setFont(platform::designFont(11.25));
+    setTabOrder(Picture1, close);
+    connect(close, &QPushButton::clicked, this, &Form2::Command1_Click);
+
+    activation.watch(this, [this] { Form_Activate(); });
+}
+
+void Form2::Form_Activate() {
+    QImage& image = Picture1->image();
+    QPainter painter(&image);
+    graph::drawRatioGraph(painter, Picture1->contentsRect().size(), shared_);
+    painter.end();
+    Picture1->update();
+}
+
+void Form2::Command1_Click() { close(); }
+
+void Form2::closeEvent(QCloseEvent* event) {
+    event->accept();
+    emit closed();
+}

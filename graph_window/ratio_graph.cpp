@@ -1,0 +1,101 @@
+#include "ratio_graph.h"
+
+#include <QPainter>
+#include <QPolygon>
+#include <algorithm>
+#include <cmath>
+
+#include "fonts.h"
+
+namespace graph {
+
+namespace {
+
+// Palette colours 0 and 9 of the 16-colour palette.
+const QColor kFrame(0, 0, 0);
+const QColor kData(0, 0, 255);
+
+struct Scale {
+    QSize inner;
+    [[nodiscard]] QPoint at(double x, double y) const {
+        return {static_cast<int>(std::lround(x * inner.width() / kUnitsAcross)),
+                static_cast<int>(std::lround(y * inner.height() / kUnitsDown))};
+    }
+};
+
+void drawFrame(QPainter& painter, const Scale& scale) {
+    painter.drawLine(scale.at(100, 5), scale.at(100, 110));
+    painter.drawLine(scale.at(100, 110), scale.at(1100, 110));
+    for (int y = 10; y <= 100; y += 10) {
+        painter.drawLine(scale.at(95, y), scale.at(105, y));
+    }
+    for (int x = 100; x <= 1080; x += 20) {
+        painter.drawLine(scale.at(x, 85), scale.at(x + 10, 85));
+    }
+}
+
+void drawText(QPainter& painter, const Scale& scale, double x, double y, const char* text) {
+    // The position is the top-left corner of the text; only the glyphs cover the picture.
+    const QPoint topLeft = scale.at(x, y);
+    painter.drawText(QRect(topLeft, QSize(scale.inner.width(), scale.inner.height())),
+                     Qt::AlignLeft | Qt::AlignTop, QString::fromUtf8(text));
+}
+
+void drawScale(QPainter& painter, const Scale& scale) {
+    drawText(painter, scale, 60, 110, "0.00");
+    drawText(painter, scale, 60, 83, "0.25");
+    drawText(painter, scale, 60, 8, "1.00");
+    for (int x = 100; x <= 1000; x += 100) {
+        painter.drawLine(scale.at(x, 109), scale.at(x, 111));
+    }
+    drawText(painter, scale, 720, 100, "(Horizontal axis : Number of experiments)");
+    drawText(painter, scale, 120, 10, "(Vertical axis : Percentage of odd products)");
+    for (int hundreds = 1; hundreds <= 9; ++hundreds) {
+        const std::string number = std::to_string(hundreds * 100);
+        drawText(painter, scale, hundreds * 100 + 85, 112, number.c_str());
+    }
+}
+
+void drawHistory(QPainter& painter, const Scale& scale, const experiment::Module1& shared) {
+    // Experiments past the limit are not in the history and lie right of the canvas.
+    const int last = std::min<int>(shared.ExperimentCount, experiment::kExperimentLimit);
+    QPolygon points;
+    points.reserve(std::max(last, 1));
+    for (int n = 1; n <= std::max(last, 1); ++n) {
+        points << scale.at(n + 100, ratioY(shared.RatioHistory.at(static_cast<std::size_t>(n))));
+    }
+    painter.setPen(QPen(kData, painter.pen().widthF()));
+    if (points.size() == 1) {
+        painter.drawPoint(points.first());
+    } else {
+        painter.drawPolyline(points);
+    }
+}
+
+}  // namespace
+
+int ratioY(float ratio) {
+    return 110 - static_cast<int>(std::floor(100.0 * static_cast<double>(ratio)));
+}
+
+void drawRatioGraph(QPainter& painter, QSize inner, const experiment::Module1& shared) {
+    const Scale scale{inner};
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    // One logical pixel wide, also on a high-density canvas.
+    QPen pen(kFrame, painter.device()->devicePixelRatioF());
+    pen.setCosmetic(true);
+    painter.setPen(pen);
+    // Blended glyph edges would darken each time the picture is drawn over itself.
+    QFont font = platform::designFont(9);
+    font.setStyleStrategy(QFont::NoAntialias);
+    painter.setFont(font);
+    drawFrame(painter, scale);
+    drawScale(painter, scale);
+    pen.setColor(kData);
+    painter.setPen(pen);
+    drawHistory(painter, scale, shared);
+    painter.restore();
+}
+
+}  // namespace graph

@@ -1,0 +1,14 @@
+#include "face_picture.h"
+
+#include <QPainter>
+#include <utility>
+
+FacePicture::FacePicture(QImage picture, QWidget* parent)
+    : QWidget(parent), picture_(std::move(picture)) {
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void FacePicture::paintEvent(QPaintEvent* /*event*/) {
+    QPainter painter(this);
+    painter.drawImage(rect(), picture_);
+}

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <functional>
+#include <memory>
+
+#include "die.h"
+#include "notice_box.h"
+#include "sound_control.h"
+
+// What the experiment window takes from the world outside it; tests hand in their own.
+struct Form1Services {
+    std::unique_ptr<experiment::Clock> clock;
+    std::unique_ptr<experiment::RandomSource> random;
+    std::unique_ptr<platform::SoundControl> sound;
+    std::unique_ptr<platform::NoticeBox> notice;
+    // Ends the program; nothing of it runs afterwards.
+    std::function<void()> endProgram;
+};
+
+// The real clock, generator, sound, notice and end of the program.
+Form1Services systemServices();

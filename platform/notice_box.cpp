@@ -1,0 +1,15 @@
+#include "notice_box.h"
+
+#include <QMessageBox>
+
+namespace platform {
+
+void MessageNoticeBox::inform(QWidget* owner, const QString& title, const QString& text) {
+    QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::Ok, owner);
+    box.setObjectName(QStringLiteral("ExitNotice"));
+    box.setWindowModality(Qt::ApplicationModal);
+    box.setEscapeButton(QMessageBox::Ok);
+    box.exec();
+}
+
+}  // namespace platform

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QFrame>
+#include <QImage>
+
+namespace platform {
+
+// A white canvas in a sunken border that keeps what is drawn on it in an image of its own,
+// at the screen's device-pixel resolution: covering and uncovering the window never erases
+// the drawing, and nothing clears it but cls().
+class PictureBox : public QFrame {
+    Q_OBJECT
+public:
+    explicit PictureBox(QWidget* parent = nullptr);
+
+    // The persistent image, the size of the inner area in logical pixels. Call update()
+    // after drawing on it.
+    QImage& image();
+    void cls();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QImage image_;
+};
+
+}  // namespace platform

@@ -1,0 +1,13 @@
+#pragma once
+
+#include "die.h"
+
+namespace platform {
+
+// The time of day from the system clock, with millisecond resolution.
+class SystemClock final : public experiment::Clock {
+public:
+    float secondsOfDay() override;
+};
+
+}  // namespace platform

@@ -1,0 +1,25 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds, and runs every test: the unit and window tests in a
+# normal build, and again under AddressSanitizer and UBSan.
+set -euo pipefail
+ROOT=$(cd "$(dirname "$0")" && pwd)
+# shellcheck source=scripts/common.sh
+source "$ROOT/scripts/common.sh"
+
+ensure_packages "${BUILD_PACKAGES[@]}" "${TEST_PACKAGES[@]}"
+
+runtime=$(private_runtime_dir)
+trap 'rm -rf "$runtime"' EXIT
+export XDG_RUNTIME_DIR=$runtime
+export QT_QPA_PLATFORM=offscreen
+
+echo "== Normal build"
+build_tree "$ROOT/build" -DPELLORIN_WERROR=ON
+ctest --test-dir "$ROOT/build" --output-on-failure -j "$(nproc)"
+
+echo "== AddressSanitizer and UBSan build"
+build_tree "$ROOT/build-asan" -DPELLORIN_WERROR=ON -DPELLORIN_SANITIZE=ON
+ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
+    LSAN_OPTIONS="suppressions=$ROOT/tests/support/lsan.supp:print_suppressions=0" \
+    UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+    ctest --test-dir "$ROOT/build-asan" --output-on-failure -j "$(nproc)" -LE e2e

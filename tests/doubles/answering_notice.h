@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QString>
+#include <vector>
+
+#include "notice_box.h"
+
+// Answers every notice at once, as a user clicking OK would, and remembers what it said.
+class AnsweringNotice final : public platform::NoticeBox {
+public:
+    struct Shown {
+        QString title;
+        QString text;
+    };
+    void inform(QWidget* /*owner*/, const QString& title, const QString& text) override {
+        shown.push_back({title, text});
+    }
+    std::vector<Shown> shown;
+};

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <deque>
+#include <vector>
+
+#include "die.h"
+
+// A clock that stands still unless the test moves it.
+class FrozenClock final : public experiment::Clock {
+public:
+    float secondsOfDay() override { return now; }
+    float now = 43200.25F;
+};
+
+// Draws that the test scripts; once the script is used up, every draw is 0 (face 1).
+class ScriptedRandom final : public experiment::RandomSource {
+public:
+    void reseed(float clockValue) override { seeds.push_back(clockValue); }
+    float next() override {
+        if (draws.empty()) {
+            return 0.0F;
+        }
+        const float draw = draws.front();
+        draws.pop_front();
+        return draw;
+    }
+    // The draw that gives a face, 1 to 6.
+    void queueFace(int face) { draws.push_back((static_cast<float>(face) - 0.5F) / 6.0F); }
+
+    std::deque<float> draws;
+    std::vector<float> seeds;
+};

@@ -1,0 +1,202 @@
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QTemporaryDir>
+
+#include "support/form1_harness.h"
+
+namespace {
+
+QStringList chime(const QString& file) {
+    return {"Stop", "Close", "File " + file, "Open", "Sound"};
+}
+
+class Commands : public ::testing::Test {
+protected:
+    void SetUp() override { harness.start(); }
+    void TearDown() override {
+        // Windows closed by a test are deleted here, not in the next test.
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+    [[nodiscard]] Form1& form() const { return *harness.form; }
+    static void activate(QWidget* window) {
+        window->activateWindow();
+        QCoreApplication::processEvents();
+    }
+
+    Form1Harness harness;
+};
+
+TEST_F(Commands, EachChimeStopsClosesNamesOpensAndSounds) {
+    form().Command5_Click();
+    EXPECT_EQ(harness.sound->log, chime("pinpon.wav"));
+    form().Command7_Click();
+    form().Command4_Click();
+    EXPECT_EQ(harness.sound->log,
+              chime("pinpon.wav") + chime("pinpon.wav") + chime("endpinpon.wav"));
+}
+
+TEST_F(Commands, InitClearsTheTallyAndLeavesTheHelpWindowOpen) {
+    form().Command7_Click();
+    harness.throwManually(5, 3);
+    harness.throwManually(2, 3);
+    form().Command5_Click();
+    EXPECT_EQ(harness.label("Label17"), "0");
+    EXPECT_EQ(harness.label("Label4"), "0");
+    EXPECT_EQ(harness.label("Label8"), "0.000");
+    EXPECT_EQ(harness.label("d53"), "0");
+    EXPECT_EQ(harness.enabledButtons(), "14578");
+    EXPECT_EQ(form().module1().RatioHistory[1], 0.0F);
+    EXPECT_EQ(form().module1().RatioHistory[2], 0.0F);
+    ASSERT_NE(form().helpWindow(), nullptr);
+    EXPECT_TRUE(form().helpWindow()->isVisible());
+    EXPECT_EQ(form().tally().LargeFace, 2);
+}
+
+TEST_F(Commands, HelpTwiceShowsOneWindowAndChimesTwice) {
+    form().Command7_Click();
+    Form4* first = form().helpWindow();
+    form().Command7_Click();
+    EXPECT_EQ(form().helpWindow(), first);
+    EXPECT_TRUE(first->isVisible());
+    EXPECT_TRUE(form().isVisible());
+    EXPECT_EQ(harness.sound->log.count("Sound"), 2);
+    EXPECT_EQ(harness.enabledButtons(), "145678");
+}
+
+TEST_F(Commands, GraphDisplayRightAfterStartUpReplacesTheExperimentWindow) {
+    ASSERT_TRUE(harness.button(6)->isEnabled());
+    form().Command6_Click();
+    EXPECT_FALSE(form().isVisible());
+    ASSERT_NE(form().graphWindow(), nullptr);
+    EXPECT_TRUE(form().graphWindow()->isVisible());
+    EXPECT_TRUE(harness.sound->log.isEmpty());
+}
+
+TEST_F(Commands, GraphCloseDiscardsItAndBringsTheExperimentWindowBack) {
+    harness.throwManually(6, 6);
+    form().Command6_Click();
+    QCoreApplication::processEvents();
+    QPointer<Form2> graph = form().graphWindow();
+    graph->Command1_Click();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(graph.isNull());
+    EXPECT_EQ(form().graphWindow(), nullptr);
+    EXPECT_TRUE(form().isVisible());
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(harness.pictureShown(1, 6));
+    EXPECT_TRUE(harness.pictureShown(1, 1));
+}
+
+TEST_F(Commands, ClosingTheGraphThroughItsFrameAlsoBringsTheExperimentWindowBack) {
+    form().Command6_Click();
+    form().graphWindow()->close();
+    EXPECT_TRUE(form().isVisible());
+    EXPECT_EQ(form().graphWindow(), nullptr);
+}
+
+struct EnablingEvent {
+    const char* name;
+    void (*after)(Commands&, Form1Harness&);
+};
+
+void PrintTo(const EnablingEvent& e, std::ostream* os) { *os << e.name; }
+
+class GraphDisplayAfterInit : public Commands,
+                              public ::testing::WithParamInterface<EnablingEvent> {};
+
+TEST_P(GraphDisplayAfterInit, StaysDisabledUntilAnEnablingEvent) {
+    form().Command5_Click();
+    EXPECT_FALSE(harness.button(6)->isEnabled());
+    form().Command8_Click();
+    form().Command2_Click();
+    form().Command5_Click();
+    harness.form->Command7_Click();
+    EXPECT_FALSE(harness.button(6)->isEnabled());
+    GetParam().after(*this, harness);
+    EXPECT_TRUE(harness.button(6)->isEnabled());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    MainWindow, GraphDisplayAfterInit,
+    ::testing::Values(
+        EnablingEvent{"ARecord",
+                      [](Commands&, Form1Harness& h) { h.throwManually(1, 2); }},
+        EnablingEvent{"AStopOfARun",
+                      [](Commands&, Form1Harness& h) {
+                          h.form->Command1_Click();
+                          h.form->Timer3_Timer();
+                          h.form->Command3_Click();
+                      }},
+        EnablingEvent{"AReturnFromTheHelpWindow",
+                      [](Commands&, Form1Harness& h) {
+                          h.form->helpWindow()->Command1_Click();
+                          QCoreApplication::processEvents();
+                      }}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(Commands, GraphDisplayWithTheHelpOpenAndBackThroughTheHelpClose) {
+    form().Command7_Click();
+    QCoreApplication::processEvents();
+    form().Command6_Click();
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(form().isVisible());
+    EXPECT_TRUE(form().helpWindow()->isVisible());
+    Form2* graph = form().graphWindow();
+    form().helpWindow()->Command1_Click();
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(form().isVisible());
+    EXPECT_FALSE(form().helpWindow()->isVisible());
+    EXPECT_TRUE(graph->isVisible());
+    form().Command6_Click();
+    EXPECT_EQ(form().graphWindow(), graph);
+    EXPECT_FALSE(form().isVisible());
+}
+
+TEST_F(Commands, ClosingTheHelpThroughItsFrameOnlyHidesIt) {
+    form().Command7_Click();
+    Form4* help = form().helpWindow();
+    help->close();
+    EXPECT_FALSE(help->isVisible());
+    EXPECT_EQ(form().helpWindow(), help);
+    EXPECT_TRUE(form().isVisible());
+}
+
+TEST_F(Commands, ExitShowsItsNoticeAndEndsTheProgram) {
+    form().Command4_Click();
+    ASSERT_EQ(harness.notice->shown.size(), 1U);
+    EXPECT_EQ(harness.notice->shown[0].title, "Pellorin");
+    EXPECT_EQ(harness.notice->shown[0].text, "This software will exit.");
+    EXPECT_EQ(harness.programEnds, 1);
+    EXPECT_EQ(harness.sound->log, chime("endpinpon.wav"));
+}
+
+// Hiding the window instead would leave the program running with no way back.
+TEST_F(Commands, ClosingTheExperimentWindowEndsTheProgramAsExitDoes) {
+    form().close();
+    EXPECT_EQ(harness.notice->shown.size(), 1U);
+    EXPECT_EQ(harness.programEnds, 1);
+    EXPECT_EQ(harness.sound->log, chime("endpinpon.wav"));
+}
+
+// No chime files and, offscreen, no audio device: the commands behave as with sound.
+TEST(CommandsWithoutSound, MissingChimesChangeNothingButTheSilence) {
+    QTemporaryDir empty;
+    const QString previous = QDir::currentPath();
+    QDir::setCurrent(empty.path());
+    {
+        Form1Harness harness(nullptr, std::make_unique<platform::EffectSoundControl>());
+        harness.start();
+        harness.throwManually(3, 3);
+        harness.form->Command5_Click();
+        EXPECT_EQ(harness.label("Label17"), "0");
+        harness.form->Command7_Click();
+        EXPECT_TRUE(harness.form->helpWindow()->isVisible());
+        harness.form->Command4_Click();
+        EXPECT_EQ(harness.programEnds, 1);
+    }
+    QDir::setCurrent(previous);
+}
+
+}  // namespace

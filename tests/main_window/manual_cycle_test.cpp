@@ -1,0 +1,136 @@
+#include <gtest/gtest.h>
+
+#include "support/form1_harness.h"
+
+namespace {
+
+class ManualCycle : public ::testing::Test {
+protected:
+    void SetUp() override { harness.start(); }
+
+    // Which face each die shows: 0 when none or several are visible.
+    [[nodiscard]] int faceShown(int die) const {
+        int shown = 0;
+        for (int face = 1; face <= 6; ++face) {
+            if (harness.pictureShown(die, face)) {
+                shown = shown == 0 ? face : -1;
+            }
+        }
+        return shown < 0 ? 0 : shown;
+    }
+
+    Form1Harness harness;
+};
+
+TEST_F(ManualCycle, StartsWithFaceOneAndTheReadyButtons) {
+    EXPECT_EQ(faceShown(1), 1);
+    EXPECT_EQ(faceShown(2), 1);
+    EXPECT_EQ(harness.enabledButtons(), "145678");
+    for (const char* name : {"Label17", "Label4", "Label8", "d11", "d35", "d66"}) {
+        EXPECT_TRUE(harness.label(name).isEmpty()) << name;
+    }
+    for (int number = 1; number <= 3; ++number) {
+        EXPECT_FALSE(harness.timer(number)->isActive());
+    }
+}
+
+TEST_F(ManualCycle, ThrowSpinsBothDiceWithOnlyStopTheDiceEnabled) {
+    harness.form->Command8_Click();
+    EXPECT_EQ(harness.enabledButtons(), "2");
+    EXPECT_TRUE(harness.timer(1)->isActive());
+    EXPECT_TRUE(harness.timer(2)->isActive());
+    EXPECT_FALSE(harness.timer(3)->isActive());
+}
+
+TEST_F(ManualCycle, StopTheDiceRecordsTheFacesShowing) {
+    harness.throwManually(3, 5);
+    EXPECT_EQ(harness.enabledButtons(), "145678");
+    EXPECT_FALSE(harness.timer(1)->isActive());
+    EXPECT_FALSE(harness.timer(2)->isActive());
+    EXPECT_EQ(faceShown(1), 3);
+    EXPECT_EQ(faceShown(2), 5);
+    EXPECT_EQ(harness.label("Label17"), "1");
+    EXPECT_EQ(harness.label("Label4"), "1");
+    EXPECT_EQ(harness.label("Label8"), "1.000");
+    for (int large = 1; large <= 6; ++large) {
+        for (int small = 1; small <= 6; ++small) {
+            EXPECT_EQ(harness.label(QStringLiteral("d%1%2").arg(large).arg(small)),
+                      large == 3 && small == 5 ? "1" : "0");
+        }
+    }
+    EXPECT_EQ(harness.form->module1().RatioHistory[1], 1.0F);
+}
+
+TEST_F(ManualCycle, EachCycleAddsExactlyOneExperiment) {
+    harness.throwManually(1, 3);
+    harness.throwManually(2, 2);
+    EXPECT_EQ(harness.label("Label17"), "2");
+    harness.throwManually(6, 5);
+    EXPECT_EQ(harness.label("Label17"), "3");
+    EXPECT_EQ(harness.label("Label8"), "0.333");
+}
+
+// Both fields are still 0 at the first throw: counted, but no cell.
+TEST_F(ManualCycle, StopBeforeAnyTickRecordsTheFacesStillInTheFields) {
+    harness.form->Command8_Click();
+    harness.form->Command2_Click();
+    EXPECT_EQ(harness.label("Label17"), "1");
+    EXPECT_EQ(harness.label("Label8"), "0.000");
+    EXPECT_EQ(harness.form->tally().OddCount, 0);
+    harness.throwManually(3, 5);
+    harness.form->Form_Activate();
+    harness.form->Command8_Click();
+    harness.form->Command2_Click();
+    EXPECT_EQ(harness.label("d35"), "2");
+    EXPECT_EQ(harness.label("Label17"), "3");
+}
+
+TEST_F(ManualCycle, RollingOneDieLeavesTheOtherAlone) {
+    harness.random->queueFace(4);
+    harness.form->Timer2_Timer();
+    for (int face : {6, 2, 5}) {
+        harness.random->queueFace(face);
+        harness.form->Timer1_Timer();
+        EXPECT_EQ(faceShown(1), face);
+        EXPECT_EQ(harness.form->tally().LargeFace, face);
+        EXPECT_EQ(faceShown(2), 4);
+        EXPECT_EQ(harness.form->tally().SmallFace, 4);
+    }
+}
+
+TEST_F(ManualCycle, ActivationPutsTheDiceOnFaceOneAndKeepsTheTally) {
+    harness.throwManually(6, 4);
+    harness.form->Form_Activate();
+    EXPECT_EQ(faceShown(1), 1);
+    EXPECT_EQ(faceShown(2), 1);
+    EXPECT_EQ(harness.form->tally().LargeFace, 6);
+    EXPECT_EQ(harness.label("d64"), "1");
+    EXPECT_EQ(harness.enabledButtons(), "145678");
+}
+
+// Coming back from the help window while the dice spin must leave "Stop the dice" usable.
+TEST_F(ManualCycle, ActivationWhileTheDiceSpinKeepsThemStoppable) {
+    harness.form->Command8_Click();
+    harness.random->queueFace(5);
+    harness.form->Timer1_Timer();
+    harness.form->Form_Activate();
+    EXPECT_EQ(harness.enabledButtons(), "2");
+    EXPECT_EQ(faceShown(1), 5);
+    harness.form->Command2_Click();
+    EXPECT_EQ(harness.label("Label17"), "1");
+}
+
+TEST_F(ManualCycle, ExperimentsBeyondOneThousandAreShownButNotStored) {
+    for (int i = 0; i < 1000; ++i) {
+        harness.throwManually(2, 4);
+    }
+    const auto history = harness.form->module1().RatioHistory;
+    harness.throwManually(5, 5);
+    EXPECT_EQ(harness.label("Label17"), "1001");
+    EXPECT_EQ(harness.label("Label4"), "1");
+    EXPECT_EQ(harness.label("Label8"), "0.001");
+    EXPECT_EQ(harness.label("d55"), "1");
+    EXPECT_EQ(harness.form->module1().RatioHistory, history);
+}
+
+}  // namespace
