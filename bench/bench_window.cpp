@@ -1,0 +1,36 @@
+#include "bench_window.h"
+
+#include <QtGlobal>
+
+#include "mixing_generator.h"
+#include "system_clock.h"
+
+namespace {
+
+class SilentSound final : public platform::SoundControl {
+public:
+    void stop() override {}
+    void close() override {}
+    void setFileName(const QString& /*fileName*/) override {}
+    void open() override {}
+    void sound() override {}
+};
+
+class SilentNotice final : public platform::NoticeBox {
+public:
+    void inform(QWidget* /*owner*/, const QString& /*title*/, const QString& /*text*/) override {}
+};
+
+}  // namespace
+
+std::unique_ptr<Form1> makeBenchWindow() {
+    return std::make_unique<Form1>(Form1Services{
+        std::make_unique<platform::SystemClock>(), std::make_unique<experiment::MixingGenerator>(),
+        std::make_unique<SilentSound>(), std::make_unique<SilentNotice>(), [] {}});
+}
+
+void useOffscreenByDefault() {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+}

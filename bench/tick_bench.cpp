@@ -1,0 +1,82 @@
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QTimer>
+
+#include "bench_window.h"
+#include "form2.h"
+
+namespace {
+
+// Starts the window's run again once it has reached the limit, outside the timing.
+void restartAtTheLimit(benchmark::State& state, Form1& form) {
+    if (form.module1().ExperimentCount >= experiment::kExperimentLimit) {
+        state.PauseTiming();
+        form.Command5_Click();
+        form.Command1_Click();
+        form.findChild<QTimer*>(QStringLiteral("Timer3"))->stop();
+        state.ResumeTiming();
+    }
+}
+
+void automaticTick(benchmark::State& state, bool repaint) {
+    const auto form = makeBenchWindow();
+    form->show();
+    QApplication::processEvents();
+    form->Command1_Click();
+    // The benchmark drives the ticks itself.
+    form->findChild<QTimer*>(QStringLiteral("Timer3"))->stop();
+    for (auto _ : state) {
+        form->Timer3_Timer();
+        if (repaint) {
+            form->repaint();
+        }
+        restartAtTheLimit(state, *form);
+    }
+}
+
+void BM_AutomaticTickHandler(benchmark::State& state) { automaticTick(state, false); }
+void BM_AutomaticTickWithRepaint(benchmark::State& state) { automaticTick(state, true); }
+
+void BM_ManualRecordWithRepaint(benchmark::State& state) {
+    const auto form = makeBenchWindow();
+    form->show();
+    QApplication::processEvents();
+    for (auto _ : state) {
+        form->Command8_Click();
+        form->Timer1_Timer();
+        form->Timer2_Timer();
+        form->Command2_Click();
+        form->repaint();
+        restartAtTheLimit(state, *form);
+    }
+}
+
+void BM_GraphOfAThousandExperiments(benchmark::State& state) {
+    experiment::Module1 shared;
+    shared.ExperimentCount = experiment::kExperimentLimit;
+    for (int n = 1; n <= experiment::kExperimentLimit; ++n) {
+        shared.RatioHistory.at(n) = static_cast<float>((n * 7919) % 1000) / 1000.0F;
+    }
+    platform::ActivationTracker tracker;
+    Form2 graph(shared, tracker);
+    for (auto _ : state) {
+        graph.Form_Activate();
+    }
+}
+
+BENCHMARK(BM_AutomaticTickHandler)->Unit(benchmark::kMicrosecond)->Repetitions(5);
+BENCHMARK(BM_AutomaticTickWithRepaint)->Unit(benchmark::kMicrosecond)->Repetitions(5);
+BENCHMARK(BM_ManualRecordWithRepaint)->Unit(benchmark::kMicrosecond)->Repetitions(5);
+BENCHMARK(BM_GraphOfAThousandExperiments)->Unit(benchmark::kMicrosecond)->Repetitions(5);
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    useOffscreenByDefault();
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
