@@ -19,7 +19,7 @@ int main(int argc, char* argv[]) {
     QTimer watch;
     QObject::connect(&watch, &QTimer::timeout, &app, [&] {
         if (!run->isActive()) {
-            QApplication::quit();
+            QCoreApplication::exit(0);
         }
     });
     elapsed.start();

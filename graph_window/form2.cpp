@@ -3,8 +3,11 @@
 #include <QCloseEvent>
 #include <QPainter>
 #include <QPushButton>
+#include <algorithm>
 
 #include "fonts.h"
+#include "keyboard.h"
+#include "number_text.h"
 #include "picture_box.h"
 #include "ratio_graph.h"
 #include "windows.h"
@@ -29,6 +32,7 @@ Form2::Form2(const experiment::Module1& shared, platform::ActivationTracker& act
     close->setObjectName(QStringLiteral("Command1"));
     close->setGeometry(platform::twipsRect(8760, 0, 975, 375));
     close->setFont(platform::designFont(11.25));
+    platform::clickOnEnter(close);
     setTabOrder(Picture1, close);
     connect(close, &QPushButton::clicked, this, &Form2::Command1_Click);
 
@@ -41,6 +45,12 @@ void Form2::Form_Activate() {
     graph::drawRatioGraph(painter, Picture1->contentsRect().size(), shared_);
     painter.end();
     Picture1->update();
+    const int drawn = std::min<int>(shared_.ExperimentCount, experiment::kExperimentLimit);
+    Picture1->setAccessibleDescription(
+        QStringLiteral("Ratio of odd products: %1 experiments drawn, latest ratio %2; "
+                       "dashed reference line at 1/4")
+            .arg(drawn)
+            .arg(QString::fromStdString(experiment::ratioText(shared_.OddRatio))));
 }
 
 void Form2::Command1_Click() { close(); }

@@ -6,6 +6,7 @@
 
 #include "fonts.h"
 #include "help_text.h"
+#include "keyboard.h"
 #include "picture_box.h"
 #include "windows.h"
 
@@ -19,11 +20,18 @@ Form4::Form4(platform::ActivationTracker& activation) : Picture1(new platform::P
     close->setGeometry(platform::twipsRect(7560, 0, 855, 375));
     close->setFont(platform::designFont(11.25));
     connect(close, &QPushButton::clicked, this, &Form4::Command1_Click);
+    platform::clickOnEnter(close);
 
     Picture1->setObjectName(QStringLiteral("Picture1"));
     Picture1->setGeometry(platform::twipsRect(120, 480, 8295, 6615));
     Picture1->setFont(platform::designFont(11.25));
     setTabOrder(close, Picture1);
+    // The canvas is a picture; a screen reader reads the text from its description.
+    QStringList text;
+    for (const char* line : help::helpText()) {
+        text << QString::fromUtf8(line);
+    }
+    Picture1->setAccessibleDescription(text.join(QLatin1Char('\n')));
 
     auto* line = new QWidget(this);
     line->setObjectName(QStringLiteral("Line1"));

@@ -7,6 +7,7 @@
 #include "face_pictures.h"
 #include "fonts.h"
 #include "framed_label.h"
+#include "keyboard.h"
 #include "windows.h"
 
 namespace form1 {
@@ -40,6 +41,7 @@ QWidget* createWidget(QWidget* window, const Control& control) {
             auto* button = new QPushButton(QString::fromUtf8(control.caption), window);
             button->setFont(platform::designFont(control.points, control.bold));
             button->setFocusPolicy(Qt::TabFocus);
+            platform::clickOnEnter(button);
             return button;
         }
         case Kind::Label: {
@@ -87,6 +89,7 @@ void buildControls(QWidget* window, const std::vector<Control>& table) {
         }
         QWidget* widget = createWidget(window, control);
         widget->setObjectName(QString::fromUtf8(control.name));
+        widget->setAccessibleDescription(QString::fromStdString(control.description));
         widget->setGeometry(
             platform::twipsRect(control.left, control.top, control.width, control.height));
         if (control.kind == Kind::Line) {

@@ -15,10 +15,12 @@ constexpr double kValue = 15.75;
 constexpr double kCorner = 9.75;
 
 Control label(const char* name, const char* caption, int left, int top, int width, double points,
-              Colour ink = Colour::ButtonText) {
-    return {name, Kind::Label, caption, left, top, width, 375, points, true,
-            Colour::White, ink, true, 0};
+              Colour ink = Colour::ButtonText, std::string description = {}) {
+    return {name, Kind::Label, caption, left,  top, width, 375,
+            points, true,  Colour::White, ink, true, 0, std::move(description)};
 }
+
+std::string faceText(int face) { return std::to_string(face); }
 
 Control button(const char* name, const char* caption, int left, int top, int width, int height,
                double points, bool bold) {
@@ -66,7 +68,8 @@ void addCells(std::vector<Control>& table) {
             const bool odd = large % 2 == 1 && small % 2 == 1;
             table.push_back(label(cellName(large, small), "", 1560 + 960 * (small - 1),
                                   2760 + 360 * (large - 1), 975, kValue,
-                                  odd ? Colour::Blue : Colour::Black));
+                                  odd ? Colour::Blue : Colour::Black,
+                                  "Large " + faceText(large) + ", small " + faceText(small)));
         }
     }
 }
@@ -76,6 +79,7 @@ void addPictures(std::vector<Control>& table, int die, int left, int top, int wi
     for (int face = 6; face >= 1; --face) {
         Control picture{pictureName(die, face), Kind::Image, "", left, top, width, height};
         picture.value = face;
+        picture.description = (die == 1 ? "Large die, face " : "Small die, face ") + faceText(face);
         table.push_back(picture);
     }
 }
@@ -95,9 +99,11 @@ std::vector<Control> buildTable() {
         timer("Timer1", 50),
         button("Command2", "Stop the dice", 5640, 5640, 1935, 495, kMedium, true),
         label("Label9", "Percentage of odd products", 120, 5760, 3495, kMedium),
-        label("Label8", "", 3720, 5760, 1575, kValue),
+        label("Label8", "", 3720, 5760, 1575, kValue, Colour::ButtonText,
+              "Percentage of odd products"),
         label("Label6", "Number of odd products", 120, 5400, 3615, kMedium),
-        label("Label4", "", 3720, 5400, 1575, kValue),
+        label("Label4", "", 3720, 5400, 1575, kValue, Colour::ButtonText,
+              "Number of odd products"),
     };
     addCells(table);
     const std::array<const char*, 6> rowHeaders = {"Label26", "Label25", "Label24",
@@ -105,24 +111,33 @@ std::vector<Control> buildTable() {
     const std::array<const char*, 6> fullwidthDigits = {"６", "５", "４", "３", "２", "１"};
     for (std::size_t i = 0; i < rowHeaders.size(); ++i) {
         table.push_back(label(rowHeaders.at(i), fullwidthDigits.at(i), 120,
-                              4560 - 360 * static_cast<int>(i), 1455, kValue, Colour::Black));
+                              4560 - 360 * static_cast<int>(i), 1455, kValue, Colour::Black,
+                              "Row of large die face " + faceText(6 - static_cast<int>(i))));
     }
-    table.push_back(label("Label19", "６", 6360, 2400, 975, kValue, Colour::Black));
-    table.push_back(label("Label18", "５", 5400, 2400, 975, kValue, Colour::Black));
+    table.push_back(label("Label19", "６", 6360, 2400, 975, kValue, Colour::Black,
+                          "Column of small die face 6"));
+    table.push_back(label("Label18", "５", 5400, 2400, 975, kValue, Colour::Black,
+                          "Column of small die face 5"));
     addPictures(table, 2, 4800, 960, 705, 735);
     addPictures(table, 1, 2280, 720, 945, 975);
-    table.push_back(label("Label17", "", 3720, 5040, 1575, kValue));
+    table.push_back(label("Label17", "", 3720, 5040, 1575, kValue, Colour::ButtonText,
+                          "Number of experiments"));
     table.push_back(label("Label16", "Number of experiments", 120, 5040, 3495, kSmall));
     Control heading = label("Label15", "Pellorin", 1200, 0, 4575, kValue, Colour::WindowText);
     heading.back = Colour::LightCyan;
     table.push_back(heading);
     table.push_back({"Line1", Kind::Line, "", -240, 360, 8160, 15, 0.0, false,
                      Colour::WindowText, Colour::WindowText});
-    table.push_back(label("Label11", "４", 4440, 2400, 975, kValue, Colour::Black));
-    table.push_back(label("Label10", "３", 3480, 2400, 975, kValue, Colour::Black));
-    table.push_back(label("Label7", "２", 2520, 2400, 975, kValue, Colour::Black));
-    table.push_back(label("Label5", "１", 1560, 2400, 975, kValue, Colour::Black));
-    table.push_back(label("Label3", "Large＼Small", 120, 2400, 1455, kCorner));
+    table.push_back(label("Label11", "４", 4440, 2400, 975, kValue, Colour::Black,
+                          "Column of small die face 4"));
+    table.push_back(label("Label10", "３", 3480, 2400, 975, kValue, Colour::Black,
+                          "Column of small die face 3"));
+    table.push_back(label("Label7", "２", 2520, 2400, 975, kValue, Colour::Black,
+                          "Column of small die face 2"));
+    table.push_back(label("Label5", "１", 1560, 2400, 975, kValue, Colour::Black,
+                          "Column of small die face 1"));
+    table.push_back(label("Label3", "Large＼Small", 120, 2400, 1455, kCorner, Colour::ButtonText,
+                          "Rows: large die, columns: small die"));
     for (const auto& [name, caption, left] :
          {std::tuple{"Label2", "Small dice", 4320}, std::tuple{"Label1", "Large dice", 2040}}) {
         Control caption_label = label(name, caption, left, 1800, 1575, kValue);

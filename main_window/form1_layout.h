@@ -1,5 +1,6 @@
 #pragma once
 
+#include <string>
 #include <vector>
 
 namespace form1 {
@@ -25,6 +26,8 @@ struct Control {
     bool border = false;
     // Timers: interval in milliseconds. Pictures: the face shown (1 to 6).
     int value = 0;
+    // What a screen reader says the control means, beside the text it shows.
+    std::string description{};
 };
 
 // Every control of the experiment window, in the order the window creates them.

@@ -2,9 +2,12 @@
 
 #include <QPainter>
 
+#include "accessibility.h"
+
 namespace platform {
 
 PictureBox::PictureBox(QWidget* parent) : QFrame(parent) {
+    installAccessibleGraphics();
     setFrameStyle(QFrame::Panel | QFrame::Sunken);
     setLineWidth(2);
     setAutoFillBackground(true);
