@@ -1,0 +1,200 @@
+"""Pellorin used from outside, as a person would: clicks at the controls' places on the
+screen, screenshots, and what a screen reader reads through AT-SPI.
+
+Usage: pellorin_e2e.py PROGRAM [--long]   (run inside dbus-run-session)"""
+
+import math
+import sys
+import time
+import unittest
+
+import pyatspi
+
+from desktop import (Desktop, TimedOut, centre, count_colour, descendants, enabled, extents,
+                     showing, wait_for)
+
+PROGRAM = None
+BLUE = (0, 0, 255)
+BLACK = (0, 0, 0)
+
+
+class Pellorin:
+    def __init__(self, desktop):
+        self.desktop = desktop
+        self.app = desktop.start_program()
+
+    def window(self, title_start, exact=False):
+        for index in range(self.app.childCount):
+            child = self.app.getChildAtIndex(index)
+            if child is None or not showing(child):
+                continue
+            if child.name == title_start or (not exact and child.name.startswith(title_start)):
+                return child
+        return None
+
+    def main(self):
+        return wait_for("the experiment window", lambda: self.window("Pellorin ("))
+
+    def control(self, window, role, name=None, description=None):
+        matches = descendants(window, lambda a: a.getRoleName() == role and
+                              (name is None or a.name == name) and
+                              (description is None or a.description == description))
+        return matches[0] if matches else None
+
+    def button(self, caption, window=None):
+        return self.control(window or self.main(), "push button", name=caption)
+
+    def click(self, caption, window=None):
+        button = wait_for(f'"{caption}" enabled', lambda: (
+            lambda b: b if b is not None and enabled(b) and showing(b) else None)(
+                self.button(caption, window)))
+        self.desktop.click(*centre(button))
+
+    def value(self, description):
+        return self.control(self.main(), "label", description=description).name
+
+    def enabled_buttons(self):
+        return sorted(b.name for b in descendants(self.main(), lambda a: a.getRoleName() ==
+                                                  "push button" and enabled(a)))
+
+    def face(self, die):
+        shown = descendants(self.main(), lambda a: a.getRoleName() == "image" and
+                            a.description.startswith(die) and showing(a))
+        return int(shown[0].description[-1]) if len(shown) == 1 else None
+
+    def cells(self):
+        return {(large, small): int(self.value(f"Large {large}, small {small}") or 0)
+                for large in range(1, 7) for small in range(1, 7)}
+
+
+READY = sorted(["Automatic", "Exit", "Init", "Graph display", "Help", "Throw the dice"])
+
+
+class EndToEnd(unittest.TestCase):
+    def setUp(self):
+        self.desktop = Desktop(PROGRAM)
+        self.addCleanup(self.desktop.close)
+        self.app = Pellorin(self.desktop)
+
+    def wait_until(self, what, predicate, timeout=20.0):
+        return wait_for(what, predicate, timeout)
+
+    def test_tour(self):
+        app = self.app
+        main = app.main()
+        self.assertEqual(extents(main), (257, 124, 521, 480))
+        self.wait_until("the ready buttons", lambda: app.enabled_buttons() == READY)
+        self.assertEqual((app.face("Large"), app.face("Small")), (1, 1))
+        self.assertEqual(app.value("Number of experiments"), "")
+
+        # A manual experiment: the dice spin until stopped, and the faces showing are recorded.
+        app.click("Throw the dice")
+        seen = set()
+        self.wait_until("the large die to spin", lambda: seen.add(app.face("Large")) or
+                        len(seen - {None}) >= 3, timeout=10)
+        self.assertEqual(app.enabled_buttons(), ["Stop the dice"])
+        app.click("Stop the dice")
+        self.wait_until("the count", lambda: app.value("Number of experiments") == "1")
+        large, small = app.face("Large"), app.face("Small")
+        time.sleep(0.3)
+        self.assertEqual((app.face("Large"), app.face("Small")), (large, small))
+        self.assertEqual(app.value(f"Large {large}, small {small}"), "1")
+        odd = large % 2 == 1 and small % 2 == 1
+        self.assertEqual(app.value("Percentage of odd products"), "1.000" if odd else "0.000")
+        self.assertEqual(app.enabled_buttons(), READY)
+
+        # Keyboard: Return throws from the focused button, and Space stops the dice.
+        wait_for("focus on Throw the dice",
+                 lambda: app.button("Throw the dice").queryComponent().grabFocus() or
+                 app.button("Throw the dice").getState().contains(pyatspi.STATE_FOCUSED))
+        self.desktop.key("Return")
+        self.wait_until("the dice to spin", lambda: app.enabled_buttons() == ["Stop the dice"])
+        self.wait_until("the focus on Stop the dice", lambda: app.button(
+            "Stop the dice").getState().contains(pyatspi.STATE_FOCUSED))
+        self.desktop.key("space")
+        self.wait_until("the second record", lambda: app.value("Number of experiments") == "2")
+
+        # An automatic run, interrupted after a few seconds.
+        app.click("Automatic")
+        self.wait_until("the running state", lambda: app.enabled_buttons() == ["Stop"])
+        self.wait_until("some experiments", lambda: int(app.value("Number of experiments")) > 20)
+        app.click("Stop")
+        self.wait_until("the ready state", lambda: app.enabled_buttons() == READY)
+        count = int(app.value("Number of experiments"))
+        self.assertLess(count, 1000)
+        self.assertEqual(sum(app.cells().values()), count)
+
+        # The graph replaces the experiment window, and its Close brings it back.
+        app.click("Graph display")
+        graph = self.wait_until("the graph window", lambda: app.window(" Graph "))
+        self.wait_until("the experiment window to hide", lambda: app.window("Pellorin (") is None)
+        canvas = self.wait_until("the graph canvas", lambda: app.control(
+            graph, "image", None, None))
+        self.wait_until("the graph description", lambda: f"{count} experiments drawn" in
+                        canvas.description)
+        x, y, width, height = extents(canvas)
+        rgb = self.wait_until("the polyline", lambda: (
+            lambda p: p if count_colour(p, BLUE) > count // 2 else None)(
+                self.desktop.pixels(x, y, width, height)))
+        self.assertGreater(count_colour(rgb, BLACK), 1000)
+        app.click("Close", graph)
+        self.wait_until("the experiment window back", lambda: app.window("Pellorin ("))
+        self.wait_until("the graph window gone", lambda: app.window(" Graph ") is None)
+        self.wait_until("face 1 after the return", lambda: app.face("Large") == 1)
+
+        # Help opens beside the experiment window; its Close only hides it.
+        app.click("Help")
+        help_window = self.wait_until("the help window", lambda: app.window("Pellorin＿Help"))
+        self.assertIsNotNone(app.window("Pellorin ("))
+        help_canvas = app.control(help_window, "image")
+        self.assertIn("【Problem】", help_canvas.description)
+        x, y, width, height = extents(help_canvas)
+        self.wait_until("the printed help", lambda: count_colour(
+            self.desktop.pixels(x, y, width, height // 4), BLACK) > 200)
+        app.click("Close", help_window)
+        self.wait_until("the help window hidden", lambda: app.window("Pellorin＿Help") is None)
+
+        # Init clears the tally and leaves "Graph display" disabled.
+        app.click("Init")
+        self.wait_until("the cleared tally", lambda: app.value("Number of experiments") == "0")
+        self.assertEqual(app.value("Percentage of odd products"), "0.000")
+        self.assertEqual(sum(app.cells().values()), 0)
+        self.assertEqual(app.enabled_buttons(),
+                         sorted(["Automatic", "Exit", "Init", "Help", "Throw the dice"]))
+
+        # Exit shows its notice and ends the program once it is answered.
+        app.click("Exit")
+        notice = self.wait_until("the exit notice", lambda: app.window("Pellorin", exact=True))
+        texts = [a.name for a in descendants(notice, lambda a: a.getRoleName() == "label")]
+        self.assertIn("This software will exit.", texts)
+        self.assertEqual([b.name for b in descendants(notice, lambda a: a.getRoleName() ==
+                                                      "push button")], ["OK"])
+        app.click("OK", notice)
+        process = self.desktop.app_process
+        self.wait_until("the end of the program", lambda: process.poll() is not None)
+        self.assertEqual(process.returncode, 0)
+
+    @unittest.skipUnless("--long" in sys.argv, "the full run takes 100 seconds")
+    def test_full_automatic_run(self):
+        app = self.app
+        self.wait_until("the ready buttons", lambda: app.enabled_buttons() == READY)
+        app.click("Automatic")
+        finished = sorted(["Exit", "Init", "Graph display", "Help"])
+        self.wait_until("the finished state", lambda: app.enabled_buttons() == finished,
+                        timeout=180)
+        self.assertEqual(app.value("Number of experiments"), "1000")
+        cells = app.cells()
+        self.assertEqual(sum(cells.values()), 1000)
+        expected = 1000 / 36
+        chi_square = sum((n - expected) ** 2 / expected for n in cells.values())
+        # 35 degrees of freedom; 75.1 is exceeded by chance once in 10,000 runs.
+        self.assertLess(chi_square, 75.1, cells)
+        odd = sum(n for (large, small), n in cells.items() if large % 2 and small % 2)
+        self.assertEqual(app.value("Number of odd products"), str(odd))
+        self.assertEqual(app.value("Percentage of odd products"), f"{odd / 1000:.3f}")
+
+
+if __name__ == "__main__":
+    PROGRAM = sys.argv[1]
+    arguments = [sys.argv[0]] + [a for a in sys.argv[2:] if a != "--long"]
+    unittest.main(argv=arguments, verbosity=2)
