@@ -1,5 +1,6 @@
 #include "face_pictures.h"
 
+#include <QPainter>
 #include <QPoint>
 #include <array>
 #include <vector>
@@ -88,5 +89,22 @@ QImage iconPicture() {
 }
 
 QIcon windowIcon() { return QIcon(QPixmap::fromImage(iconPicture())); }
+
+QImage applicationIcon(int size) {
+    if (size == 32) {
+        return iconPicture();
+    }
+    QImage image = whiteSquare({size, size});
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(Qt::black);
+    const double scale = size / 32.0;
+    for (const QPointF pip : {QPointF(24, 8), QPointF(16, 16), QPointF(8, 24)}) {
+        // Pixel (x, y) of the 32-pixel design covers x..x+1, so a pip's centre is at +0.5.
+        painter.drawEllipse((pip + QPointF(0.5, 0.5)) * scale, 3.5 * scale, 3.5 * scale);
+    }
+    return image;
+}
 
 }  // namespace assets

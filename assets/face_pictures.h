@@ -12,4 +12,8 @@ QImage facePicture(int face);
 QImage iconPicture();
 QIcon windowIcon();
 
+// The application icon at any size: the 32-pixel picture itself at 32, elsewhere the same
+// design drawn afresh at that size, so that it stays crisp.
+QImage applicationIcon(int size);
+
 }  // namespace assets

@@ -4,7 +4,8 @@
 BUILD_PACKAGES=(cmake g++ make pkg-config qt6-base-dev qt6-multimedia-dev qt6-qpa-plugins
     libgl-dev fonts-ipafont-gothic fontconfig)
 TEST_PACKAGES=(libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth openbox xdotool imagemagick
-    x11-utils at-spi2-core python3-pyatspi dbus dbus-x11 python3)
+    x11-utils at-spi2-core python3-pyatspi dbus dbus-x11 python3 dpkg-dev desktop-file-utils
+    appstream)
 
 as_root() {
     if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi

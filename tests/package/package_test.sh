@@ -1,0 +1,43 @@
+#!/usr/bin/env bash
+# Builds the Debian package, unpacks it into a scratch root and checks that every file is
+# where the desktop looks for it, and that its metadata is valid.
+set -euo pipefail
+build=$1
+scratch=$(mktemp -d)
+trap 'rm -rf "$scratch"' EXIT
+
+(cd "$scratch" && cpack --config "$build/CPackConfig.cmake" -G DEB >/dev/null)
+package=$(ls "$scratch"/pellorin_*.deb)
+dpkg-deb -x "$package" "$scratch/root"
+root=$scratch/root
+id=net.pellorin.Pellorin
+
+failures=0
+expect() {
+    if ! "$@"; then
+        echo "FAILED: $*" >&2
+        failures=$((failures + 1))
+    fi
+}
+
+expect test -x "$root/usr/bin/pellorin"
+expect test -s "$root/usr/share/pellorin/pinpon.wav"
+expect test -s "$root/usr/share/pellorin/endpinpon.wav"
+for size in 16 32 48 64 128 256; do
+    icon=$root/usr/share/icons/hicolor/${size}x${size}/apps/$id.png
+    expect test -s "$icon"
+    expect test "$(identify -format '%wx%h' "$icon")" = "${size}x${size}"
+done
+expect desktop-file-validate "$root/usr/share/applications/$id.desktop"
+expect appstreamcli validate --no-net --pedantic "$root/usr/share/metainfo/$id.metainfo.xml"
+
+depends=$(dpkg-deb -f "$package" Depends)
+for needed in libqt6widgets6 libqt6multimedia6 fonts-ipafont-gothic qt6-qpa-plugins; do
+    expect grep -q "$needed" <<<"$depends"
+done
+
+if [ "$failures" -ne 0 ]; then
+    echo "$failures package checks failed" >&2
+    exit 1
+fi
+echo "package checks passed: $(basename "$package")"
