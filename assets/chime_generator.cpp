@@ -89,8 +89,7 @@ std::string wave(const std::vector<double>& samples) {
     put32(out, dataBytes);
     for (double sample : samples) {
         const double scaled = sample * gain;
-        const auto rounded =
-            static_cast<std::int16_t>(scaled < 0.0 ? scaled - 0.5 : scaled + 0.5);
+        const auto rounded = static_cast<std::int16_t>(scaled < 0.0 ? scaled - 0.5 : scaled + 0.5);
         put16(out, static_cast<std::uint16_t>(rounded));
     }
     return out;
@@ -111,8 +110,8 @@ int main(int argc, char* argv[]) {
     }
     const std::string folder = argv[1];
     const std::string pinpon = wave(ring({{0.0, 1318.51, 0.25}, {0.32, 1046.50, 0.40}}, 1.4));
-    const std::string end = wave(
-        ring({{0.0, 783.99, 0.22}, {0.26, 659.26, 0.25}, {0.52, 523.25, 0.45}}, 1.8));
+    const std::string end =
+        wave(ring({{0.0, 783.99, 0.22}, {0.26, 659.26, 0.25}, {0.52, 523.25, 0.45}}, 1.8));
     if (!write(folder + "/pinpon.wav", pinpon) || !write(folder + "/endpinpon.wav", end)) {
         std::fprintf(stderr, "cannot write the chimes into %s\n", folder.c_str());
         return 1;

@@ -88,7 +88,9 @@ QImage iconPicture() {
     return image;
 }
 
-QIcon windowIcon() { return QIcon(QPixmap::fromImage(iconPicture())); }
+QIcon windowIcon() {
+    return QIcon(QPixmap::fromImage(iconPicture()));
+}
 
 QImage applicationIcon(int size) {
     if (size == 32) {

@@ -26,7 +26,7 @@ void automaticTick(benchmark::State& state, bool repaint) {
     form->Command1_Click();
     // The benchmark drives the ticks itself.
     form->findChild<QTimer*>(QStringLiteral("Timer3"))->stop();
-    for (auto _ : state) {
+    for (auto _ : state) {  // NOLINT(clang-analyzer-deadcode.DeadStores)
         form->Timer3_Timer();
         if (repaint) {
             form->repaint();
@@ -35,14 +35,18 @@ void automaticTick(benchmark::State& state, bool repaint) {
     }
 }
 
-void BM_AutomaticTickHandler(benchmark::State& state) { automaticTick(state, false); }
-void BM_AutomaticTickWithRepaint(benchmark::State& state) { automaticTick(state, true); }
+void BM_AutomaticTickHandler(benchmark::State& state) {
+    automaticTick(state, false);
+}
+void BM_AutomaticTickWithRepaint(benchmark::State& state) {
+    automaticTick(state, true);
+}
 
 void BM_ManualRecordWithRepaint(benchmark::State& state) {
     const auto form = makeBenchWindow();
     form->show();
     QApplication::processEvents();
-    for (auto _ : state) {
+    for (auto _ : state) {  // NOLINT(clang-analyzer-deadcode.DeadStores)
         form->Command8_Click();
         form->Timer1_Timer();
         form->Timer2_Timer();
@@ -60,7 +64,7 @@ void BM_GraphOfAThousandExperiments(benchmark::State& state) {
     }
     platform::ActivationTracker tracker;
     Form2 graph(shared, tracker);
-    for (auto _ : state) {
+    for (auto _ : state) {  // NOLINT(clang-analyzer-deadcode.DeadStores)
         graph.Form_Activate();
     }
 }

@@ -5,7 +5,9 @@
 
 namespace experiment {
 
-std::string counterText(std::int16_t value) { return std::to_string(value); }
+std::string counterText(std::int16_t value) {
+    return std::to_string(value);
+}
 
 std::string ratioText(float ratio) {
     const long long thousandths = std::llround(static_cast<double>(ratio) * 1000.0);

@@ -6,7 +6,9 @@ namespace experiment {
 
 namespace {
 
-bool isFace(int face) { return face >= 1 && face <= kFaces; }
+bool isFace(int face) {
+    return face >= 1 && face <= kFaces;
+}
 
 }  // namespace
 

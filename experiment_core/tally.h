@@ -41,6 +41,8 @@ private:
 };
 
 // True for the nine pairs whose product is odd.
-constexpr bool isOddPair(int large, int small) { return large % 2 == 1 && small % 2 == 1; }
+constexpr bool isOddPair(int large, int small) {
+    return large % 2 == 1 && small % 2 == 1;
+}
 
 }  // namespace experiment

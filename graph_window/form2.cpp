@@ -53,7 +53,9 @@ void Form2::Form_Activate() {
             .arg(QString::fromStdString(experiment::ratioText(shared_.OddRatio))));
 }
 
-void Form2::Command1_Click() { close(); }
+void Form2::Command1_Click() {
+    close();
+}
 
 void Form2::closeEvent(QCloseEvent* event) {
     event->accept();

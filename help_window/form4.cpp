@@ -57,7 +57,9 @@ void Form4::Form_Activate() {
     Picture1->update();
 }
 
-void Form4::Command1_Click() { close(); }
+void Form4::Command1_Click() {
+    close();
+}
 
 void Form4::closeEvent(QCloseEvent* event) {
     event->accept();

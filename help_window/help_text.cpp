@@ -11,8 +11,10 @@ const std::array<const char*, kHelpLines>& helpText() {
         "　　　　　　Throw two large and small dice at the same time and think about how the",
         "　　　　　dice roll.",
         "　　　　　　Assuming that the two dice are large and small , respectively , there are",
-        "　　　　　36 ways to roll the dice : 1・1、1・2、1・3、1・4、1・5、1・6、2・1、2・2、2・3、",
-        "　　　　　2・4、2・5、2・6、3・1、3・2、3・3、3・4、3・5、3・6、4・1、4・2、4・3、4・4、4・5、",
+        "　　　　　36 ways to roll the dice : "
+        "1・1、1・2、1・3、1・4、1・5、1・6、2・1、2・2、2・3、",
+        "　　　　　2・4、2・5、2・6、3・1、3・2、3・3、3・4、3・5、3・6、4・1、4・2、4・3、4・4、4"
+        "・5、",
         "　　　　　4・6、5・1、5・2、5・3、5・4、5・5、5・6、6・1、6・2、6・3、6・4、6・5、6・6.",
         "　　　　　　In addition , there are nine ways in which the product of two dice , large  ",
         "　　　　　and small becomes an odd number : 1・1、1・3、1・5、3・1、3・3、3・5、5・1、",

@@ -23,7 +23,9 @@ T* namedChild(const QWidget* window, const char* name) {
     return child;
 }
 
-QString text(const std::string& value) { return QString::fromStdString(value); }
+QString text(const std::string& value) {
+    return QString::fromStdString(value);
+}
 
 }  // namespace
 
@@ -69,7 +71,9 @@ Form1::Form1(Form1Services services, QWidget* parent)
     activation_.watch(this, [this] { Form_Activate(); });
 }
 
-Form1::~Form1() { delete graph_; }
+Form1::~Form1() {
+    delete graph_;
+}
 
 void Form1::bindControls() {
     for (int i = 1; i <= 8; ++i) {
@@ -126,9 +130,13 @@ void Form1::Command8_Click() {
     Command[7]->setEnabled(false);
 }
 
-void Form1::Timer1_Timer() { RollDie(experiment::Die::Large); }
+void Form1::Timer1_Timer() {
+    RollDie(experiment::Die::Large);
+}
 
-void Form1::Timer2_Timer() { RollDie(experiment::Die::Small); }
+void Form1::Timer2_Timer() {
+    RollDie(experiment::Die::Small);
+}
 
 void Form1::Command2_Click() {
     const bool counted = RecordThrowCountPhase();

@@ -16,11 +16,13 @@ constexpr double kCorner = 9.75;
 
 Control label(const char* name, const char* caption, int left, int top, int width, double points,
               Colour ink = Colour::ButtonText, std::string description = {}) {
-    return {name, Kind::Label, caption, left,  top, width, 375,
-            points, true,  Colour::White, ink, true, 0, std::move(description)};
+    return {name,   Kind::Label, caption,       left, top,  width, 375,
+            points, true,        Colour::White, ink,  true, 0,     std::move(description)};
 }
 
-std::string faceText(int face) { return std::to_string(face); }
+std::string faceText(int face) {
+    return std::to_string(face);
+}
 
 Control button(const char* name, const char* caption, int left, int top, int width, int height,
                double points, bool bold) {
@@ -74,8 +76,7 @@ void addCells(std::vector<Control>& table) {
     }
 }
 
-void addPictures(std::vector<Control>& table, int die, int left, int top, int width,
-                 int height) {
+void addPictures(std::vector<Control>& table, int die, int left, int top, int width, int height) {
     for (int face = 6; face >= 1; --face) {
         Control picture{pictureName(die, face), Kind::Image, "", left, top, width, height};
         picture.value = face;
@@ -102,8 +103,7 @@ std::vector<Control> buildTable() {
         label("Label8", "", 3720, 5760, 1575, kValue, Colour::ButtonText,
               "Percentage of odd products"),
         label("Label6", "Number of odd products", 120, 5400, 3615, kMedium),
-        label("Label4", "", 3720, 5400, 1575, kValue, Colour::ButtonText,
-              "Number of odd products"),
+        label("Label4", "", 3720, 5400, 1575, kValue, Colour::ButtonText, "Number of odd products"),
     };
     addCells(table);
     const std::array<const char*, 6> rowHeaders = {"Label26", "Label25", "Label24",
@@ -126,8 +126,8 @@ std::vector<Control> buildTable() {
     Control heading = label("Label15", "Pellorin", 1200, 0, 4575, kValue, Colour::WindowText);
     heading.back = Colour::LightCyan;
     table.push_back(heading);
-    table.push_back({"Line1", Kind::Line, "", -240, 360, 8160, 15, 0.0, false,
-                     Colour::WindowText, Colour::WindowText});
+    table.push_back({"Line1", Kind::Line, "", -240, 360, 8160, 15, 0.0, false, Colour::WindowText,
+                     Colour::WindowText});
     table.push_back(label("Label11", "４", 4440, 2400, 975, kValue, Colour::Black,
                           "Column of small die face 4"));
     table.push_back(label("Label10", "３", 3480, 2400, 975, kValue, Colour::Black,

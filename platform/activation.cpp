@@ -5,11 +5,10 @@
 
 namespace platform {
 
-void ActivationTracker::watch(QWidget* window, std::function<void()> onActivate) {
-    handlers_.insert(window, std::move(onActivate));
+void ActivationTracker::watch(QWidget* window, const std::function<void()>& onActivate) {
+    handlers_.insert(window, onActivate);
     window->installEventFilter(this);
-    connect(window, &QObject::destroyed, this,
-            [this](QObject* gone) { handlers_.remove(gone); });
+    connect(window, &QObject::destroyed, this, [this](QObject* gone) { handlers_.remove(gone); });
 }
 
 bool ActivationTracker::eventFilter(QObject* watched, QEvent* event) {

@@ -18,7 +18,7 @@ class ActivationTracker : public QObject {
 public:
     explicit ActivationTracker(QObject* parent = nullptr) : QObject(parent) {}
 
-    void watch(QWidget* window, std::function<void()> onActivate);
+    void watch(QWidget* window, const std::function<void()>& onActivate);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -10,11 +10,11 @@ void installSubstitutes() {
     // Without these, fontconfig picks the monospaced IPA Gothic or a Latin face, and the
     // captions no longer fit the layout.
     static const bool installed = [] {
-        QFont::insertSubstitutions(designFamily(),
-                                   {QStringLiteral("IPAPGothic"), QStringLiteral("IPA Pゴシック"),
-                                    QStringLiteral("VL PGothic"), QStringLiteral("TakaoPGothic"),
-                                    QStringLiteral("Noto Sans CJK JP"),
-                                    QStringLiteral("Source Han Sans JP")});
+        QFont::insertSubstitutions(
+            designFamily(),
+            {QStringLiteral("IPAPGothic"), QStringLiteral("IPA Pゴシック"),
+             QStringLiteral("VL PGothic"), QStringLiteral("TakaoPGothic"),
+             QStringLiteral("Noto Sans CJK JP"), QStringLiteral("Source Han Sans JP")});
         return true;
     }();
     static_cast<void>(installed);
@@ -22,7 +22,9 @@ void installSubstitutes() {
 
 }  // namespace
 
-QString designFamily() { return QStringLiteral("ＭＳ Ｐゴシック"); }
+QString designFamily() {
+    return QStringLiteral("ＭＳ Ｐゴシック");
+}
 
 QFont designFont(qreal pointSize, bool bold) {
     installSubstitutes();

@@ -27,7 +27,9 @@ QImage& PictureBox::image() {
     return image_;
 }
 
-void PictureBox::cls() { image().fill(Qt::white); }
+void PictureBox::cls() {
+    image().fill(Qt::white);
+}
 
 void PictureBox::paintEvent(QPaintEvent* event) {
     QFrame::paintEvent(event);

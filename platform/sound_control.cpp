@@ -10,8 +10,8 @@ namespace platform {
 
 QString findSoundFile(const QString& fileName) {
     const QString programDir = QCoreApplication::applicationDirPath();
-    const QStringList places = {QDir::currentPath(), programDir + QStringLiteral("/../share/pellorin"),
-                                programDir};
+    const QStringList places = {QDir::currentPath(),
+                                programDir + QStringLiteral("/../share/pellorin"), programDir};
     for (const QString& place : places) {
         const QFileInfo candidate(QDir(place), fileName);
         if (candidate.isFile()) {
@@ -30,9 +30,13 @@ void EffectSoundControl::stop() {
     }
 }
 
-void EffectSoundControl::close() { effect_.reset(); }
+void EffectSoundControl::close() {
+    effect_.reset();
+}
 
-void EffectSoundControl::setFileName(const QString& fileName) { fileName_ = fileName; }
+void EffectSoundControl::setFileName(const QString& fileName) {
+    fileName_ = fileName;
+}
 
 void EffectSoundControl::open() {
     effect_.reset();

@@ -7,11 +7,12 @@ class QWidget;
 namespace platform {
 
 // Layouts are designed in twips; 15 twips make one logical pixel.
-constexpr int twipsToPixels(int twips) { return twips / 15; }
+constexpr int twipsToPixels(int twips) {
+    return twips / 15;
+}
 
 inline QRect twipsRect(int left, int top, int width, int height) {
-    return {twipsToPixels(left), twipsToPixels(top), twipsToPixels(width),
-            twipsToPixels(height)};
+    return {twipsToPixels(left), twipsToPixels(top), twipsToPixels(width), twipsToPixels(height)};
 }
 
 // The notice of authorship and date that follows a window's title in its caption.

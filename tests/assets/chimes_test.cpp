@@ -39,10 +39,9 @@ TEST_P(Chime, IsShortSixteenBitPcm) {
     EXPECT_LT(dataBytes / 2.0 / rate, 2.0);  // seconds
 }
 
-INSTANTIATE_TEST_SUITE_P(Assets, Chime, ::testing::Values("pinpon.wav", "endpinpon.wav"),
-                         [](const auto& info) {
-                             return std::string(info.param).substr(
-                                 0, std::string(info.param).find('.'));
-                         });
+INSTANTIATE_TEST_SUITE_P(
+    Assets, Chime, ::testing::Values("pinpon.wav", "endpinpon.wav"), [](const auto& info) {
+        return std::string(info.param).substr(0, std::string(info.param).find('.'));
+    });
 
 }  // namespace

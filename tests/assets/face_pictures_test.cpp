@@ -19,7 +19,9 @@ struct FaceCase {
     std::vector<QPoint> centres;
 };
 
-void PrintTo(const FaceCase& c, std::ostream* os) { *os << "face " << c.face; }
+void PrintTo(const FaceCase& c, std::ostream* os) {
+    *os << "face " << c.face;
+}
 
 class FacePicture : public ::testing::TestWithParam<FaceCase> {};
 
@@ -72,13 +74,12 @@ TEST_P(FacePicture, HasSmallPipsAtTheirCentres) {
 
 INSTANTIATE_TEST_SUITE_P(
     Assets, FacePicture,
-    ::testing::Values(FaceCase{1, {32, 32}, 52, {}},
-                      FaceCase{2, {31, 31}, 74, {{23, 7}, {7, 23}}},
-                      FaceCase{3, {31, 31}, 111, {{23, 7}, {15, 15}, {7, 23}}},
-                      FaceCase{4, {31, 31}, 148, {{7, 7}, {23, 7}, {7, 23}, {23, 23}}},
-                      FaceCase{5, {31, 31}, 185, {{7, 7}, {23, 7}, {15, 15}, {7, 23}, {23, 23}}},
-                      FaceCase{6, {32, 33}, 222,
-                               {{9, 7}, {22, 7}, {9, 16}, {22, 16}, {9, 25}, {22, 25}}}),
+    ::testing::Values(
+        FaceCase{1, {32, 32}, 52, {}}, FaceCase{2, {31, 31}, 74, {{23, 7}, {7, 23}}},
+        FaceCase{3, {31, 31}, 111, {{23, 7}, {15, 15}, {7, 23}}},
+        FaceCase{4, {31, 31}, 148, {{7, 7}, {23, 7}, {7, 23}, {23, 23}}},
+        FaceCase{5, {31, 31}, 185, {{7, 7}, {23, 7}, {15, 15}, {7, 23}, {23, 23}}},
+        FaceCase{6, {32, 33}, 222, {{9, 7}, {22, 7}, {9, 16}, {22, 16}, {9, 25}, {22, 25}}}),
     [](const auto& info) { return "Face" + std::to_string(info.param.face); });
 
 TEST(FacePictures, FaceOneHasOneLargeRedPipInTheMiddle) {

@@ -10,7 +10,9 @@ class RecordingSound final : public platform::SoundControl {
 public:
     void stop() override { log << QStringLiteral("Stop"); }
     void close() override { log << QStringLiteral("Close"); }
-    void setFileName(const QString& fileName) override { log << QStringLiteral("File ") + fileName; }
+    void setFileName(const QString& fileName) override {
+        log << QStringLiteral("File ") + fileName;
+    }
     void open() override { log << QStringLiteral("Open"); }
     void sound() override { log << QStringLiteral("Sound"); }
 

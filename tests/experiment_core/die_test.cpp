@@ -15,7 +15,9 @@ struct DrawCase {
     int face;
 };
 
-void PrintTo(const DrawCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const DrawCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class FaceFromDraw : public ::testing::TestWithParam<DrawCase> {};
 

@@ -12,7 +12,9 @@ struct RatioCase {
     const char* text;
 };
 
-void PrintTo(const RatioCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const RatioCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class RatioText : public ::testing::TestWithParam<RatioCase> {};
 

@@ -53,7 +53,9 @@ struct Sequence {
     const char* ratio;
 };
 
-void PrintTo(const Sequence& s, std::ostream* os) { *os << s.name; }
+void PrintTo(const Sequence& s, std::ostream* os) {
+    *os << s.name;
+}
 
 class RecordedSequence : public ::testing::TestWithParam<Sequence> {};
 

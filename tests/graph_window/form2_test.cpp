@@ -76,9 +76,9 @@ TEST_F(GraphWindow, WithoutExperimentsShowsTheFrameTheScaleAndOnePoint) {
 
 TEST_F(GraphWindow, ScaleTextsAreDrawnInBlack) {
     const QImage image = draw();
-    for (const QRect& textArea : {QRect(toPixel(60, 83), QSize(20, 10)),
-                                  QRect(toPixel(185, 112), QSize(15, 10)),
-                                  QRect(toPixel(720, 100), QSize(100, 10))}) {
+    for (const QRect& textArea :
+         {QRect(toPixel(60, 83), QSize(20, 10)), QRect(toPixel(185, 112), QSize(15, 10)),
+          QRect(toPixel(720, 100), QSize(100, 10))}) {
         EXPECT_GT(countColour(image.copy(textArea), kBlack), 5);
     }
 }
@@ -89,7 +89,9 @@ struct OnePoint {
     double y;
 };
 
-void PrintTo(const OnePoint& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const OnePoint& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class GraphWindowOneExperiment : public GraphWindow,
                                  public ::testing::WithParamInterface<OnePoint> {};
@@ -111,7 +113,9 @@ struct RatioHeight {
     int y;
 };
 
-void PrintTo(const RatioHeight& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const RatioHeight& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class GraphRatioHeight : public ::testing::TestWithParam<RatioHeight> {};
 

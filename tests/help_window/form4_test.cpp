@@ -14,7 +14,9 @@ struct LineShape {
     int trailingBlanks;
 };
 
-void PrintTo(const LineShape& s, std::ostream* os) { *os << "line " << s.line; }
+void PrintTo(const LineShape& s, std::ostream* os) {
+    *os << "line " << s.line;
+}
 
 // Headings are indented by one ideographic space, paragraphs by six, continuations by five.
 const std::vector<LineShape> kShapes = {
@@ -23,7 +25,9 @@ const std::vector<LineShape> kShapes = {
     {15, 5, 0}, {16, 6, 1}, {17, 5, 0}, {18, 0, 0}, {19, 1, 0}, {20, 6, 0}, {21, 5, 0},
     {22, 6, 0}, {23, 5, 0}, {24, 6, 1}, {25, 5, 1}, {26, 5, 0}, {27, 6, 0}};
 
-QString line(int number) { return QString::fromUtf8(help::helpText().at(number - 1)); }
+QString line(int number) {
+    return QString::fromUtf8(help::helpText().at(number - 1));
+}
 
 class HelpTextLine : public ::testing::TestWithParam<LineShape> {};
 

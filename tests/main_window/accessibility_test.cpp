@@ -14,7 +14,9 @@ struct Reading {
     const char* description;
 };
 
-void PrintTo(const Reading& r, std::ostream* os) { *os << r.control; }
+void PrintTo(const Reading& r, std::ostream* os) {
+    *os << r.control;
+}
 
 class ScreenReaderReading : public ::testing::TestWithParam<Reading> {
 protected:
@@ -34,17 +36,16 @@ TEST_P(ScreenReaderReading, GivesTheRoleAndTheMeaning) {
 
 INSTANTIATE_TEST_SUITE_P(
     MainWindow, ScreenReaderReading,
-    ::testing::Values(
-        Reading{"Label17", QAccessible::StaticText, "Number of experiments"},
-        Reading{"Label4", QAccessible::StaticText, "Number of odd products"},
-        Reading{"Label8", QAccessible::StaticText, "Percentage of odd products"},
-        Reading{"d35", QAccessible::StaticText, "Large 3, small 5"},
-        Reading{"d61", QAccessible::StaticText, "Large 6, small 1"},
-        Reading{"Label23", QAccessible::StaticText, "Row of large die face 3"},
-        Reading{"Label18", QAccessible::StaticText, "Column of small die face 5"},
-        Reading{"Image1(4)", QAccessible::Graphic, "Large die, face 4"},
-        Reading{"Image2(1)", QAccessible::Graphic, "Small die, face 1"},
-        Reading{"Command8", QAccessible::Button, ""}),
+    ::testing::Values(Reading{"Label17", QAccessible::StaticText, "Number of experiments"},
+                      Reading{"Label4", QAccessible::StaticText, "Number of odd products"},
+                      Reading{"Label8", QAccessible::StaticText, "Percentage of odd products"},
+                      Reading{"d35", QAccessible::StaticText, "Large 3, small 5"},
+                      Reading{"d61", QAccessible::StaticText, "Large 6, small 1"},
+                      Reading{"Label23", QAccessible::StaticText, "Row of large die face 3"},
+                      Reading{"Label18", QAccessible::StaticText, "Column of small die face 5"},
+                      Reading{"Image1(4)", QAccessible::Graphic, "Large die, face 4"},
+                      Reading{"Image2(1)", QAccessible::Graphic, "Small die, face 1"},
+                      Reading{"Command8", QAccessible::Button, ""}),
     [](const auto& info) {
         return QString::fromLatin1(info.param.control).remove('(').remove(')').toStdString();
     });

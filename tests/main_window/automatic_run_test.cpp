@@ -88,7 +88,9 @@ struct AtLimitCase {
     int manualExperiments;
 };
 
-void PrintTo(const AtLimitCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const AtLimitCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class AutomaticRunAtOrPastTheLimit : public AutomaticRun,
                                      public ::testing::WithParamInterface<AtLimitCase> {};

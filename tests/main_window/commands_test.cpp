@@ -101,7 +101,9 @@ struct EnablingEvent {
     void (*after)(Commands&, Form1Harness&);
 };
 
-void PrintTo(const EnablingEvent& e, std::ostream* os) { *os << e.name; }
+void PrintTo(const EnablingEvent& e, std::ostream* os) {
+    *os << e.name;
+}
 
 class GraphDisplayAfterInit : public Commands,
                               public ::testing::WithParamInterface<EnablingEvent> {};
@@ -118,23 +120,23 @@ TEST_P(GraphDisplayAfterInit, StaysDisabledUntilAnEnablingEvent) {
     EXPECT_TRUE(harness.button(6)->isEnabled());
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    MainWindow, GraphDisplayAfterInit,
-    ::testing::Values(
-        EnablingEvent{"ARecord",
-                      [](Commands&, Form1Harness& h) { h.throwManually(1, 2); }},
-        EnablingEvent{"AStopOfARun",
-                      [](Commands&, Form1Harness& h) {
-                          h.form->Command1_Click();
-                          h.form->Timer3_Timer();
-                          h.form->Command3_Click();
-                      }},
-        EnablingEvent{"AReturnFromTheHelpWindow",
-                      [](Commands&, Form1Harness& h) {
-                          h.form->helpWindow()->Command1_Click();
-                          QCoreApplication::processEvents();
-                      }}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(MainWindow, GraphDisplayAfterInit,
+                         ::testing::Values(EnablingEvent{"ARecord",
+                                                         [](Commands&, Form1Harness& h) {
+                                                             h.throwManually(1, 2);
+                                                         }},
+                                           EnablingEvent{"AStopOfARun",
+                                                         [](Commands&, Form1Harness& h) {
+                                                             h.form->Command1_Click();
+                                                             h.form->Timer3_Timer();
+                                                             h.form->Command3_Click();
+                                                         }},
+                                           EnablingEvent{"AReturnFromTheHelpWindow",
+                                                         [](Commands&, Form1Harness& h) {
+                                                             h.form->helpWindow()->Command1_Click();
+                                                             QCoreApplication::processEvents();
+                                                         }}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(Commands, GraphDisplayWithTheHelpOpenAndBackThroughTheHelpClose) {
     form().Command7_Click();

@@ -30,13 +30,15 @@ struct Expected {
     QColor ink{};
 };
 
-void PrintTo(const Expected& e, std::ostream* os) { *os << e.name.toStdString(); }
+void PrintTo(const Expected& e, std::ostream* os) {
+    *os << e.name.toStdString();
+}
 
 std::vector<Expected> expectedControls() {
     const auto valueLabel = [](const QString& name, int left, int top, int width, double points,
                                const QString& caption = {}, QColor ink = {}) {
-        return Expected{name, "label", caption, QRect(left, top, width, 375), points, true,
-                        kWhite, ink};
+        return Expected{name,   "label", caption, QRect(left, top, width, 375),
+                        points, true,    kWhite,  ink};
     };
     std::vector<Expected> all = {
         {"Command3", "button", "Stop", {4920, 6360, 1935, 615}, 14.25, true},
@@ -63,20 +65,20 @@ std::vector<Expected> expectedControls() {
     const QStringList digits = {"１", "２", "３", "４", "５", "６"};
     const QStringList rowHeaders = {"Label21", "Label22", "Label23",
                                     "Label24", "Label25", "Label26"};
-    const QStringList columnHeaders = {"Label5", "Label7", "Label10",
+    const QStringList columnHeaders = {"Label5",  "Label7",  "Label10",
                                        "Label11", "Label18", "Label19"};
     for (int i = 0; i < 6; ++i) {
-        all.push_back(valueLabel(rowHeaders[i], 120, 2760 + 360 * i, 1455, 15.75, digits[i],
-                                 kBlack));
-        all.push_back(valueLabel(columnHeaders[i], 1560 + 960 * i, 2400, 975, 15.75, digits[i],
-                                 kBlack));
+        all.push_back(
+            valueLabel(rowHeaders[i], 120, 2760 + 360 * i, 1455, 15.75, digits[i], kBlack));
+        all.push_back(
+            valueLabel(columnHeaders[i], 1560 + 960 * i, 2400, 975, 15.75, digits[i], kBlack));
     }
     for (int large = 1; large <= 6; ++large) {
         for (int small = 1; small <= 6; ++small) {
             const bool odd = large % 2 == 1 && small % 2 == 1;
             all.push_back(valueLabel(QStringLiteral("d%1%2").arg(large).arg(small),
-                                     1560 + 960 * (small - 1), 2760 + 360 * (large - 1), 975,
-                                     15.75, {}, odd ? kBlue : kBlack));
+                                     1560 + 960 * (small - 1), 2760 + 360 * (large - 1), 975, 15.75,
+                                     {}, odd ? kBlue : kBlack));
         }
     }
     for (int face = 1; face <= 6; ++face) {

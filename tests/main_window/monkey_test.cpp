@@ -12,11 +12,11 @@
 namespace {
 
 enum class Event {
-    Click,        // a button of the experiment window, 1 to 8
-    Tick,         // a tick of an enabled timer, 1 to 3
-    Activate,     // a shown window becomes the active one
-    Close,        // "Close" of the graph or help window
-    FrameClose,   // the frame's close button of a window
+    Click,       // a button of the experiment window, 1 to 8
+    Tick,        // a tick of an enabled timer, 1 to 3
+    Activate,    // a shown window becomes the active one
+    Close,       // "Close" of the graph or help window
+    FrameClose,  // the frame's close button of a window
 };
 
 struct Choice {
@@ -28,12 +28,12 @@ struct Choice {
 // Ticks dominate, as they do in real time; "Init" and "Stop" are rare enough for runs to
 // reach the limit now and then.
 const std::vector<Choice> kChoices = {
-    {Event::Click, 1, 3},    {Event::Click, 2, 4},      {Event::Click, 3, 0.4},
-    {Event::Click, 4, 0.03}, {Event::Click, 5, 0.3},    {Event::Click, 6, 2},
-    {Event::Click, 7, 2},    {Event::Click, 8, 4},      {Event::Tick, 1, 6},
-    {Event::Tick, 2, 6},     {Event::Tick, 3, 60},      {Event::Activate, 1, 1.5},
-    {Event::Activate, 2, 1}, {Event::Activate, 4, 1},   {Event::Close, 2, 1.5},
-    {Event::Close, 4, 1.5},  {Event::FrameClose, 2, 1}, {Event::FrameClose, 4, 1},
+    {Event::Click, 1, 3},         {Event::Click, 2, 4},      {Event::Click, 3, 0.4},
+    {Event::Click, 4, 0.03},      {Event::Click, 5, 0.3},    {Event::Click, 6, 2},
+    {Event::Click, 7, 2},         {Event::Click, 8, 4},      {Event::Tick, 1, 6},
+    {Event::Tick, 2, 6},          {Event::Tick, 3, 60},      {Event::Activate, 1, 1.5},
+    {Event::Activate, 2, 1},      {Event::Activate, 4, 1},   {Event::Close, 2, 1.5},
+    {Event::Close, 4, 1.5},       {Event::FrameClose, 2, 1}, {Event::FrameClose, 4, 1},
     {Event::FrameClose, 1, 0.03},
 };
 
@@ -67,6 +67,7 @@ public:
 private:
     static std::vector<double> weights() {
         std::vector<double> all;
+        all.reserve(kChoices.size());
         for (const Choice& choice : kChoices) {
             all.push_back(choice.weight);
         }
@@ -74,8 +75,8 @@ private:
     }
 
     void startProgram() {
-        harness_ = std::make_unique<Form1Harness>(
-            std::make_unique<experiment::MixingGenerator>(rng_()));
+        harness_ =
+            std::make_unique<Form1Harness>(std::make_unique<experiment::MixingGenerator>(rng_()));
         harness_->start();
         faceless_ = 0;
         ++programs_;
@@ -209,8 +210,8 @@ TEST(Monkey, HundredThousandRandomEventsKeepEveryRuleAndNeverGetStuck) {
     constexpr int kEvents = 100000;
     Monkey monkey(20221207);
     monkey.run(kEvents);
-    std::cout << "Monkey: " << kEvents << " events, " << monkey.programs()
-              << " program runs, " << monkey.states().size() << " button states:";
+    std::cout << "Monkey: " << kEvents << " events, " << monkey.programs() << " program runs, "
+              << monkey.states().size() << " button states:";
     for (const std::string& state : monkey.states()) {
         std::cout << " [" << state << "]";
     }

@@ -20,8 +20,7 @@ TEST(Fonts, ResolvesToAProportionalJapaneseFace) {
                 resolved.family() == QStringLiteral("ＭＳ Ｐゴシック"))
         << resolved.family().toStdString();
     EXPECT_FALSE(resolved.fixedPitch());
-    EXPECT_TRUE(QFontDatabase::writingSystems(resolved.family())
-                    .contains(QFontDatabase::Japanese));
+    EXPECT_TRUE(QFontDatabase::writingSystems(resolved.family()).contains(QFontDatabase::Japanese));
 }
 
 struct SizeCase {
@@ -29,7 +28,9 @@ struct SizeCase {
     int pixels;
 };
 
-void PrintTo(const SizeCase& c, std::ostream* os) { *os << c.points << " pt"; }
+void PrintTo(const SizeCase& c, std::ostream* os) {
+    *os << c.points << " pt";
+}
 
 class FontSize : public ::testing::TestWithParam<SizeCase> {};
 

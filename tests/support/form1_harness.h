@@ -28,11 +28,9 @@ struct Form1Harness {
             generator ? std::move(generator) : std::move(random_owned);
         std::unique_ptr<platform::SoundControl> chosenSound =
             soundControl ? std::move(soundControl) : std::move(sound_owned);
-        form = std::make_unique<Form1>(Form1Services{std::move(clock_owned),
-                                                     std::move(chosenRandom),
-                                                     std::move(chosenSound),
-                                                     std::move(notice_owned),
-                                                     [this] { ++programEnds; }});
+        form = std::make_unique<Form1>(
+            Form1Services{std::move(clock_owned), std::move(chosenRandom), std::move(chosenSound),
+                          std::move(notice_owned), [this] { ++programEnds; }});
     }
 
     // Shown and activated, as at start-up.
