@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QTemporaryDir>
 
+#include "picture_box.h"
 #include "support/form1_harness.h"
 
 namespace {
@@ -87,6 +88,31 @@ TEST_F(Commands, GraphCloseDiscardsItAndBringsTheExperimentWindowBack) {
     QCoreApplication::processEvents();
     EXPECT_FALSE(harness.pictureShown(1, 6));
     EXPECT_TRUE(harness.pictureShown(1, 1));
+}
+
+// The closed graph window is discarded with its picture: a new one starts blank.
+TEST_F(Commands, AGraphOpenedAnewAfterInitShowsNoOldPolyline) {
+    for (int i = 0; i < 30; ++i) {
+        harness.throwManually(1 + i % 6, 1 + i % 5);
+    }
+    form().Command6_Click();
+    QCoreApplication::processEvents();
+    form().graphWindow()->Command1_Click();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCoreApplication::processEvents();
+    form().Command5_Click();
+    harness.form->Form_Activate();
+    form().Command6_Click();
+    form().graphWindow()->Form_Activate();
+    const QImage canvas =
+        form().graphWindow()->findChild<platform::PictureBox*>(QStringLiteral("Picture1"))->image();
+    int blue = 0;
+    for (int y = 0; y < canvas.height(); ++y) {
+        for (int x = 0; x < canvas.width(); ++x) {
+            blue += canvas.pixelColor(x, y) == QColor(0, 0, 255) ? 1 : 0;
+        }
+    }
+    EXPECT_EQ(blue, 1);
 }
 
 TEST_F(Commands, ClosingTheGraphThroughItsFrameAlsoBringsTheExperimentWindowBack) {
