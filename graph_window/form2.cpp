@@ -1,12 +1,9 @@
 #include "form2.h"
 
-#include <QCloseEvent>
 #include <QPainter>
 #include <QPushButton>
 #include <algorithm>
 
-#include "fonts.h"
-#include "keyboard.h"
 #include "number_text.h"
 #include "picture_box.h"
 #include "ratio_graph.h"
@@ -22,19 +19,8 @@ Form2::Form2(const experiment::Module1& shared, platform::ActivationTracker& act
     Picture1->setObjectName(QStringLiteral("Picture1"));
     Picture1->setGeometry(platform::twipsRect(120, 600, 9495, 4815));
 
-    auto* line = new QWidget(this);
-    line->setObjectName(QStringLiteral("Line5"));
-    line->setGeometry(platform::twipsRect(0, 360, 9720, 15));
-    line->setAutoFillBackground(true);
-    line->setBackgroundRole(QPalette::WindowText);
-
-    auto* close = new QPushButton(QStringLiteral("Close"), this);
-    close->setObjectName(QStringLiteral("Command1"));
-    close->setGeometry(platform::twipsRect(8760, 0, 975, 375));
-    close->setFont(platform::designFont(11.25));
-    platform::clickOnEnter(close);
-    setTabOrder(Picture1, close);
-    connect(close, &QPushButton::clicked, this, &Form2::Command1_Click);
+    platform::addRule(this, QStringLiteral("Line5"), platform::twipsRect(0, 360, 9720, 15));
+    setTabOrder(Picture1, addCloseButton(platform::twipsRect(8760, 0, 975, 375)));
 
     activation.watch(this, [this] { Form_Activate(); });
 }
@@ -51,13 +37,4 @@ void Form2::Form_Activate() {
                        "dashed reference line at 1/4")
             .arg(drawn)
             .arg(QString::fromStdString(experiment::ratioText(shared_.OddRatio))));
-}
-
-void Form2::Command1_Click() {
-    close();
-}
-
-void Form2::closeEvent(QCloseEvent* event) {
-    event->accept();
-    emit closed();
 }

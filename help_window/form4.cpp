@@ -1,12 +1,10 @@
 #include "form4.h"
 
-#include <QCloseEvent>
 #include <QPainter>
 #include <QPushButton>
 
 #include "fonts.h"
 #include "help_text.h"
-#include "keyboard.h"
 #include "picture_box.h"
 #include "windows.h"
 
@@ -15,12 +13,7 @@ Form4::Form4(platform::ActivationTracker& activation) : Picture1(new platform::P
     setWindowTitle(QStringLiteral("Pellorin＿Help（Question and Operation method）6.2022"));
     platform::setFixedClientArea(this, platform::twipsRect(3480, 2235, 8550, 7185));
 
-    auto* close = new QPushButton(QStringLiteral("Close"), this);
-    close->setObjectName(QStringLiteral("Command1"));
-    close->setGeometry(platform::twipsRect(7560, 0, 855, 375));
-    close->setFont(platform::designFont(11.25));
-    connect(close, &QPushButton::clicked, this, &Form4::Command1_Click);
-    platform::clickOnEnter(close);
+    QPushButton* close = addCloseButton(platform::twipsRect(7560, 0, 855, 375));
 
     Picture1->setObjectName(QStringLiteral("Picture1"));
     Picture1->setGeometry(platform::twipsRect(120, 480, 8295, 6615));
@@ -33,11 +26,7 @@ Form4::Form4(platform::ActivationTracker& activation) : Picture1(new platform::P
     }
     Picture1->setAccessibleDescription(text.join(QLatin1Char('\n')));
 
-    auto* line = new QWidget(this);
-    line->setObjectName(QStringLiteral("Line1"));
-    line->setGeometry(platform::twipsRect(120, 360, 8280, 15));
-    line->setAutoFillBackground(true);
-    line->setBackgroundRole(QPalette::WindowText);
+    platform::addRule(this, QStringLiteral("Line1"), platform::twipsRect(120, 360, 8280, 15));
 
     activation.watch(this, [this] { Form_Activate(); });
 }
@@ -55,13 +44,4 @@ void Form4::Form_Activate() {
     }
     painter.end();
     Picture1->update();
-}
-
-void Form4::Command1_Click() {
-    close();
-}
-
-void Form4::closeEvent(QCloseEvent* event) {
-    event->accept();
-    emit closed();
 }

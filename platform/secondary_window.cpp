@@ -1,0 +1,39 @@
+#include "secondary_window.h"
+
+#include <QCloseEvent>
+#include <QPushButton>
+
+#include "fonts.h"
+#include "keyboard.h"
+
+namespace platform {
+
+void SecondaryWindow::Command1_Click() {
+    close();
+}
+
+void SecondaryWindow::closeEvent(QCloseEvent* event) {
+    event->accept();
+    emit closed();
+}
+
+QPushButton* SecondaryWindow::addCloseButton(const QRect& place) {
+    auto* button = new QPushButton(QStringLiteral("Close"), this);
+    button->setObjectName(QStringLiteral("Command1"));
+    button->setGeometry(place);
+    button->setFont(designFont(11.25));
+    clickOnEnter(button);
+    connect(button, &QPushButton::clicked, this, &SecondaryWindow::Command1_Click);
+    return button;
+}
+
+QWidget* addRule(QWidget* window, const QString& name, const QRect& place) {
+    auto* rule = new QWidget(window);
+    rule->setObjectName(name);
+    rule->setGeometry(place);
+    rule->setAutoFillBackground(true);
+    rule->setBackgroundRole(QPalette::WindowText);
+    return rule;
+}
+
+}  // namespace platform
