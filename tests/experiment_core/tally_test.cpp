@@ -78,19 +78,6 @@ INSTANTIATE_TEST_SUITE_P(
                       Sequence{"OneOddInFour", {{1, 5}, {2, 2}, {4, 6}, {6, 1}}, 1, "0.250"}),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST(Tally, FirstThrowFillsOnlyItsCellAndTheFirstHistoryEntry) {
-    Recorder recorder;
-    recorder.record(3, 5);
-    for (int large = 1; large <= 6; ++large) {
-        for (int small = 1; small <= 6; ++small) {
-            EXPECT_EQ(recorder.tally.pairCount(large, small), large == 3 && small == 5 ? 1 : 0)
-                << large << small;
-        }
-    }
-    EXPECT_EQ(recorder.shared.RatioHistory[1], 1.0F);
-    EXPECT_EQ(recorder.shared.RatioHistory[2], 0.0F);
-}
-
 TEST(Tally, HistoryHoldsTheRatioAfterEachExperimentInSinglePrecision) {
     Recorder recorder;
     recorder.record({{1, 3}, {2, 2}, {6, 5}});
