@@ -1,6 +1,7 @@
 """A private X11 desktop for the end-to-end tests: Xvfb, a window manager, the accessibility
 bus, and the program, all ended by their process ids when the session closes."""
 
+import fcntl
 import os
 import shutil
 import subprocess
@@ -34,26 +35,41 @@ class Desktop:
         self.program = os.path.abspath(program)
         self.processes = []
         self.workdir = tempfile.mkdtemp(prefix="pellorin-e2e-")
-        read_end, write_end = os.pipe()
-        xvfb = self._start(["Xvfb", "-displayfd", str(write_end), "-screen", "0",
-                            f"{width}x{height}x24", "-nolisten", "tcp"], pass_fds=[write_end])
-        os.close(write_end)
-        number = os.read(read_end, 16).decode().strip()
-        os.close(read_end)
-        if not number:
-            xvfb.kill()
-            raise RuntimeError("Xvfb did not start")
-        self.display = ":" + number
+        self.display = self._start_xvfb(width, height)
         os.environ["DISPLAY"] = self.display
         self.env = dict(os.environ, DISPLAY=self.display, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1",
                         QT_ACCESSIBILITY="1")
         self.env.pop("QT_QPA_PLATFORM", None)
         # Without a window manager X11 windows are never activated.
-        self._start(["openbox", "--sm-disable"], env=self.env)
-        wait_for("the window manager", lambda: subprocess.run(
-            ["xprop", "-root", "_NET_SUPPORTING_WM_CHECK"], env=self.env,
-            capture_output=True, text=True).stdout.count("window id") > 0)
+        window_manager = self._start(["openbox", "--sm-disable"], env=self.env)
+        try:
+            wait_for("the window manager", lambda: subprocess.run(
+                ["xprop", "-root", "_NET_SUPPORTING_WM_CHECK"], env=self.env,
+                capture_output=True, text=True).stdout.count("window id") > 0)
+        except TimedOut:
+            probe = subprocess.run(["xprop", "-root", "_NET_SUPPORTING_WM_CHECK"], env=self.env,
+                                   capture_output=True, text=True)
+            raise TimedOut(f"no window manager on {self.display}: openbox exit "
+                           f"{window_manager.poll()}, xprop {probe.returncode} "
+                           f"{probe.stdout!r} {probe.stderr!r}") from None
         self.app_process = None
+
+    def _start_xvfb(self, width, height):
+        # Two servers starting at once both try the first free display, and the loser's
+        # clean-up breaks the winner's socket: start one at a time.
+        with open(os.path.join(tempfile.gettempdir(), "pellorin-e2e-xvfb.lock"), "w") as lock:
+            fcntl.flock(lock, fcntl.LOCK_EX)
+            read_end, write_end = os.pipe()
+            xvfb = self._start(["Xvfb", "-displayfd", str(write_end), "-screen", "0",
+                                f"{width}x{height}x24", "-nolisten", "tcp"],
+                               pass_fds=[write_end])
+            os.close(write_end)
+            number = os.read(read_end, 16).decode().strip()
+            os.close(read_end)
+        if not number:
+            xvfb.kill()
+            raise RuntimeError("Xvfb did not start")
+        return ":" + number
 
     def _start(self, command, **options):
         process = subprocess.Popen(command, stdout=subprocess.DEVNULL,
