@@ -30,7 +30,7 @@ def run_once(probe, kind, env):
 def start_xvfb():
     read_end, write_end = os.pipe()
     xvfb = subprocess.Popen(["Xvfb", "-displayfd", str(write_end), "-screen", "0",
-                             "1280x1024x24", "-nolisten", "tcp"], pass_fds=[write_end],
+                             "1280x1024x24", "-nolisten", "tcp", "-noreset"], pass_fds=[write_end],
                             stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
     os.close(write_end)
     number = os.read(read_end, 16).decode().strip()

@@ -15,7 +15,7 @@ class TimedOut(AssertionError):
     pass
 
 
-def wait_for(what, predicate, timeout=20.0, interval=0.1):
+def wait_for(what, predicate, timeout=45.0, interval=0.1):
     """Polls until predicate() gives a true value, which it returns."""
     deadline = time.monotonic() + timeout
     while True:
@@ -35,7 +35,34 @@ class Desktop:
         self.program = os.path.abspath(program)
         self.processes = []
         self.workdir = tempfile.mkdtemp(prefix="pellorin-e2e-")
-        self.display = self._start_xvfb(width, height)
+        self.app_process = None
+        problems = []
+        for _ in range(3):
+            try:
+                self._start_x(width, height)
+                return
+            except TimedOut as problem:
+                problems.append(str(problem))
+                self._stop_processes()
+        self.close()
+        raise TimedOut("; ".join(problems))
+
+    def _start_x(self, width, height):
+        log_path = os.path.join(self.workdir, "xvfb.log")
+        # Two servers starting at once both try the first free display, and the loser's
+        # clean-up can break the winner's socket: start one at a time.
+        with open(os.path.join(tempfile.gettempdir(), "pellorin-e2e-xvfb.lock"), "w") as lock, \
+                open(log_path, "a") as log:
+            fcntl.flock(lock, fcntl.LOCK_EX)
+            read_end, write_end = os.pipe()
+            xvfb = subprocess.Popen(["Xvfb", "-displayfd", str(write_end), "-screen", "0",
+                                     f"{width}x{height}x24", "-nolisten", "tcp", "-noreset"],
+                                    pass_fds=[write_end], stdout=log, stderr=log)
+            self.processes.append(xvfb)
+            os.close(write_end)
+            number = os.read(read_end, 16).decode().strip()
+            os.close(read_end)
+        self.display = ":" + number
         os.environ["DISPLAY"] = self.display
         self.env = dict(os.environ, DISPLAY=self.display, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1",
                         QT_ACCESSIBILITY="1")
@@ -45,31 +72,13 @@ class Desktop:
         try:
             wait_for("the window manager", lambda: subprocess.run(
                 ["xprop", "-root", "_NET_SUPPORTING_WM_CHECK"], env=self.env,
-                capture_output=True, text=True).stdout.count("window id") > 0)
+                capture_output=True, text=True).stdout.count("window id") > 0, timeout=15)
         except TimedOut:
-            probe = subprocess.run(["xprop", "-root", "_NET_SUPPORTING_WM_CHECK"], env=self.env,
-                                   capture_output=True, text=True)
-            raise TimedOut(f"no window manager on {self.display}: openbox exit "
-                           f"{window_manager.poll()}, xprop {probe.returncode} "
-                           f"{probe.stdout!r} {probe.stderr!r}") from None
-        self.app_process = None
-
-    def _start_xvfb(self, width, height):
-        # Two servers starting at once both try the first free display, and the loser's
-        # clean-up breaks the winner's socket: start one at a time.
-        with open(os.path.join(tempfile.gettempdir(), "pellorin-e2e-xvfb.lock"), "w") as lock:
-            fcntl.flock(lock, fcntl.LOCK_EX)
-            read_end, write_end = os.pipe()
-            xvfb = self._start(["Xvfb", "-displayfd", str(write_end), "-screen", "0",
-                                f"{width}x{height}x24", "-nolisten", "tcp"],
-                               pass_fds=[write_end])
-            os.close(write_end)
-            number = os.read(read_end, 16).decode().strip()
-            os.close(read_end)
-        if not number:
-            xvfb.kill()
-            raise RuntimeError("Xvfb did not start")
-        return ":" + number
+            with open(log_path) as log:
+                messages = log.read().strip().replace("\n", " | ")
+            raise TimedOut(f"no window manager on {self.display or 'no display'}: Xvfb exit "
+                           f"{xvfb.poll()}, openbox exit {window_manager.poll()}, Xvfb said: "
+                           f"{messages[-300:]}") from None
 
     def _start(self, command, **options):
         process = subprocess.Popen(command, stdout=subprocess.DEVNULL,
@@ -89,7 +98,7 @@ class Desktop:
                 return child
         return None
 
-    def close(self):
+    def _stop_processes(self):
         for process in reversed(self.processes):
             if process.poll() is None:
                 process.terminate()
@@ -98,6 +107,10 @@ class Desktop:
                 except subprocess.TimeoutExpired:
                     process.kill()
                     process.wait(5)
+        self.processes = []
+
+    def close(self):
+        self._stop_processes()
         shutil.rmtree(self.workdir, ignore_errors=True)
 
     # What a person does and sees.
@@ -127,12 +140,19 @@ def centre(accessible):
     return x + width // 2, y + height // 2
 
 
+def fresh(accessible):
+    """The accessible with its cached states and texts dropped: the client cache is brought up
+    to date only by events, which a script without a main loop may not have seen yet."""
+    accessible.clearCache()
+    return accessible
+
+
 def showing(accessible):
-    return accessible.getState().contains(pyatspi.STATE_SHOWING)
+    return fresh(accessible).getState().contains(pyatspi.STATE_SHOWING)
 
 
 def enabled(accessible):
-    return accessible.getState().contains(pyatspi.STATE_ENABLED)
+    return fresh(accessible).getState().contains(pyatspi.STATE_ENABLED)
 
 
 def descendants(root, predicate, depth=6):

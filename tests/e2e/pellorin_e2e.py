@@ -11,7 +11,7 @@ import unittest
 import pyatspi
 
 from desktop import (Desktop, TimedOut, centre, count_colour, descendants, enabled, extents,
-                     showing, wait_for)
+                     fresh, showing, wait_for)
 
 PROGRAM = None
 BLUE = (0, 0, 255)
@@ -19,9 +19,14 @@ BLACK = (0, 0, 0)
 
 
 class Pellorin:
+    """The program as a screen reader sees it. The experiment window's controls live as long
+    as the program, so they are looked up once; their names and states are read afresh."""
+
     def __init__(self, desktop):
         self.desktop = desktop
         self.app = desktop.start_program()
+        self.main_window = wait_for("the experiment window", lambda: self.window("Pellorin ("))
+        self.known = {}
 
     def window(self, title_start, exact=False):
         for index in range(self.app.childCount):
@@ -33,7 +38,7 @@ class Pellorin:
         return None
 
     def main(self):
-        return wait_for("the experiment window", lambda: self.window("Pellorin ("))
+        return self.main_window if showing(self.main_window) else None
 
     def control(self, window, role, name=None, description=None):
         matches = descendants(window, lambda a: a.getRoleName() == role and
@@ -41,8 +46,19 @@ class Pellorin:
                               (description is None or a.description == description))
         return matches[0] if matches else None
 
+    def main_control(self, role, name=None, description=None):
+        key = (role, name, description)
+        if key not in self.known:
+            found = self.control(self.main_window, role, name, description)
+            if found is None:
+                return None
+            self.known[key] = found
+        return self.known[key]
+
     def button(self, caption, window=None):
-        return self.control(window or self.main(), "push button", name=caption)
+        if window is None:
+            return self.main_control("push button", name=caption)
+        return self.control(window, "push button", name=caption)
 
     def click(self, caption, window=None):
         button = wait_for(f'"{caption}" enabled', lambda: (
@@ -51,15 +67,20 @@ class Pellorin:
         self.desktop.click(*centre(button))
 
     def value(self, description):
-        return self.control(self.main(), "label", description=description).name
+        return fresh(self.main_control("label", description=description)).name
 
     def enabled_buttons(self):
-        return sorted(b.name for b in descendants(self.main(), lambda a: a.getRoleName() ==
-                                                  "push button" and enabled(a)))
+        if "buttons" not in self.known:
+            self.known["buttons"] = descendants(self.main_window,
+                                                lambda a: a.getRoleName() == "push button")
+        return sorted(b.name for b in self.known["buttons"] if enabled(b))
 
     def face(self, die):
-        shown = descendants(self.main(), lambda a: a.getRoleName() == "image" and
-                            a.description.startswith(die) and showing(a))
+        key = ("faces", die)
+        if key not in self.known:
+            self.known[key] = descendants(self.main_window, lambda a: a.getRoleName() == "image"
+                                          and a.description.startswith(die))
+        shown = [a for a in self.known[key] if showing(a)]
         return int(shown[0].description[-1]) if len(shown) == 1 else None
 
     def cells(self):
@@ -76,13 +97,12 @@ class EndToEnd(unittest.TestCase):
         self.addCleanup(self.desktop.close)
         self.app = Pellorin(self.desktop)
 
-    def wait_until(self, what, predicate, timeout=20.0):
+    def wait_until(self, what, predicate, timeout=45.0):
         return wait_for(what, predicate, timeout)
 
     def test_tour(self):
         app = self.app
-        main = app.main()
-        self.assertEqual(extents(main), (257, 124, 521, 480))
+        self.assertEqual(extents(app.main_window), (257, 124, 521, 480))
         self.wait_until("the ready buttons", lambda: app.enabled_buttons() == READY)
         self.assertEqual((app.face("Large"), app.face("Small")), (1, 1))
         self.assertEqual(app.value("Number of experiments"), "")
