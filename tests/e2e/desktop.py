@@ -122,6 +122,14 @@ class Desktop:
     def key(self, name):
         subprocess.run(["xdotool", "key", name], env=self.env, check=True)
 
+    def describe_screen(self):
+        """Where the pointer is and what is under it, with a screenshot kept for a look."""
+        shot = os.path.join(tempfile.gettempdir(), f"pellorin-e2e-failure-{os.getpid()}.png")
+        subprocess.run(["import", "-window", "root", shot], env=self.env, check=False)
+        pointer = subprocess.run(["xdotool", "getmouselocation"], env=self.env,
+                                 capture_output=True, text=True).stdout.strip()
+        return f"pointer {pointer}, screenshot {shot}"
+
     def pixels(self, x, y, width, height):
         """The screen's RGB bytes of a rectangle, row by row."""
         raw = subprocess.run(["import", "-window", "root", "-crop",

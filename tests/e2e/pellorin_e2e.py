@@ -60,11 +60,25 @@ class Pellorin:
             return self.main_control("push button", name=caption)
         return self.control(window, "push button", name=caption)
 
-    def click(self, caption, window=None):
-        button = wait_for(f'"{caption}" enabled', lambda: (
-            lambda b: b if b is not None and enabled(b) and showing(b) else None)(
-                self.button(caption, window)))
-        self.desktop.click(*centre(button))
+    def usable_button(self, caption, window=None):
+        try:
+            button = self.button(caption, window)
+            return button if button is not None and enabled(button) and showing(button) else None
+        except Exception:  # the window has gone
+            return None
+
+    def click(self, caption, effect, window=None, patience=15.0):
+        """Clicks the button and waits for the effect. On a heavily loaded machine a click can
+        come to nothing; like a person, click again while the button is still usable."""
+        for _ in range(4):
+            button = wait_for(f'"{caption}" enabled', lambda: self.usable_button(caption, window))
+            self.desktop.click(*centre(button))
+            try:
+                return wait_for(f'the effect of "{caption}"', effect, timeout=patience)
+            except TimedOut:
+                if self.usable_button(caption, window) is None:
+                    return wait_for(f'the effect of "{caption}"', effect)
+        raise TimedOut(f'"{caption}" had no effect; {self.desktop.describe_screen()}')
 
     def value(self, description):
         return fresh(self.main_control("label", description=description)).name
@@ -108,13 +122,11 @@ class EndToEnd(unittest.TestCase):
         self.assertEqual(app.value("Number of experiments"), "")
 
         # A manual experiment: the dice spin until stopped, and the faces showing are recorded.
-        app.click("Throw the dice")
+        app.click("Throw the dice", lambda: app.enabled_buttons() == ["Stop the dice"])
         seen = set()
         self.wait_until("the large die to spin", lambda: seen.add(app.face("Large")) or
                         len(seen - {None}) >= 3, timeout=10)
-        self.assertEqual(app.enabled_buttons(), ["Stop the dice"])
-        app.click("Stop the dice")
-        self.wait_until("the count", lambda: app.value("Number of experiments") == "1")
+        app.click("Stop the dice", lambda: app.value("Number of experiments") == "1")
         large, small = app.face("Large"), app.face("Small")
         time.sleep(0.3)
         self.assertEqual((app.face("Large"), app.face("Small")), (large, small))
@@ -135,18 +147,15 @@ class EndToEnd(unittest.TestCase):
         self.wait_until("the second record", lambda: app.value("Number of experiments") == "2")
 
         # An automatic run, interrupted after a few seconds.
-        app.click("Automatic")
-        self.wait_until("the running state", lambda: app.enabled_buttons() == ["Stop"])
+        app.click("Automatic", lambda: app.enabled_buttons() == ["Stop"])
         self.wait_until("some experiments", lambda: int(app.value("Number of experiments")) > 20)
-        app.click("Stop")
-        self.wait_until("the ready state", lambda: app.enabled_buttons() == READY)
+        app.click("Stop", lambda: app.enabled_buttons() == READY)
         count = int(app.value("Number of experiments"))
         self.assertLess(count, 1000)
         self.assertEqual(sum(app.cells().values()), count)
 
         # The graph replaces the experiment window, and its Close brings it back.
-        app.click("Graph display")
-        graph = self.wait_until("the graph window", lambda: app.window(" Graph "))
+        graph = app.click("Graph display", lambda: app.window(" Graph "))
         self.wait_until("the experiment window to hide", lambda: app.window("Pellorin (") is None)
         canvas = self.wait_until("the graph canvas", lambda: app.control(
             graph, "image", None, None))
@@ -157,51 +166,46 @@ class EndToEnd(unittest.TestCase):
             lambda p: p if count_colour(p, BLUE) > count // 2 else None)(
                 self.desktop.pixels(x, y, width, height)))
         self.assertGreater(count_colour(rgb, BLACK), 1000)
-        app.click("Close", graph)
-        self.wait_until("the experiment window back", lambda: app.window("Pellorin ("))
+        app.click("Close", lambda: app.window("Pellorin ("), graph)
         self.wait_until("the graph window gone", lambda: app.window(" Graph ") is None)
         self.wait_until("face 1 after the return", lambda: app.face("Large") == 1)
 
         # Help opens beside the experiment window; its Close only hides it.
-        app.click("Help")
-        help_window = self.wait_until("the help window", lambda: app.window("Pellorin＿Help"))
+        help_window = app.click("Help", lambda: app.window("Pellorin＿Help"))
         self.assertIsNotNone(app.window("Pellorin ("))
         help_canvas = app.control(help_window, "image")
         self.assertIn("【Problem】", help_canvas.description)
         x, y, width, height = extents(help_canvas)
         self.wait_until("the printed help", lambda: count_colour(
             self.desktop.pixels(x, y, width, height // 4), BLACK) > 200)
-        app.click("Close", help_window)
-        self.wait_until("the help window hidden", lambda: app.window("Pellorin＿Help") is None)
+        app.click("Close", lambda: app.window("Pellorin＿Help") is None, help_window)
 
         # Init clears the tally and leaves "Graph display" disabled.
-        app.click("Init")
-        self.wait_until("the cleared tally", lambda: app.value("Number of experiments") == "0")
+        app.click("Init", lambda: app.value("Number of experiments") == "0")
         self.assertEqual(app.value("Percentage of odd products"), "0.000")
         self.assertEqual(sum(app.cells().values()), 0)
         self.assertEqual(app.enabled_buttons(),
                          sorted(["Automatic", "Exit", "Init", "Help", "Throw the dice"]))
 
         # Exit shows its notice and ends the program once it is answered.
-        app.click("Exit")
-        notice = self.wait_until("the exit notice", lambda: app.window("Pellorin", exact=True))
+        notice = app.click("Exit", lambda: app.window("Pellorin", exact=True))
         texts = [a.name for a in descendants(notice, lambda a: a.getRoleName() == "label")]
         self.assertIn("This software will exit.", texts)
         self.assertEqual([b.name for b in descendants(notice, lambda a: a.getRoleName() ==
                                                       "push button")], ["OK"])
-        app.click("OK", notice)
         process = self.desktop.app_process
-        self.wait_until("the end of the program", lambda: process.poll() is not None)
+        app.click("OK", lambda: process.poll() is not None, notice)
         self.assertEqual(process.returncode, 0)
 
     @unittest.skipUnless("--long" in sys.argv, "the full run takes 100 seconds")
     def test_full_automatic_run(self):
         app = self.app
         self.wait_until("the ready buttons", lambda: app.enabled_buttons() == READY)
-        app.click("Automatic")
+        app.click("Automatic", lambda: app.enabled_buttons() == ["Stop"])
         finished = sorted(["Exit", "Init", "Graph display", "Help"])
+        # 1001 ticks of 100 ms; a loaded machine delays ticks but never drops experiments.
         self.wait_until("the finished state", lambda: app.enabled_buttons() == finished,
-                        timeout=180)
+                        timeout=400)
         self.assertEqual(app.value("Number of experiments"), "1000")
         cells = app.cells()
         self.assertEqual(sum(cells.values()), 1000)
