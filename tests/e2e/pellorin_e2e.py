@@ -51,6 +51,8 @@ class Pellorin:
         if key not in self.known:
             found = self.control(self.main_window, role, name, description)
             if found is None:
+                # Names cached before the window was complete may be stale.
+                self.main_window.clearCache()
                 return None
             self.known[key] = found
         return self.known[key]
@@ -71,14 +73,29 @@ class Pellorin:
         """Clicks the button and waits for the effect. On a heavily loaded machine a click can
         come to nothing; like a person, click again while the button is still usable."""
         for _ in range(4):
-            button = wait_for(f'"{caption}" enabled', lambda: self.usable_button(caption, window))
+            try:
+                button = wait_for(f'"{caption}" enabled', lambda: self.usable_button(caption, window))
+            except TimedOut:
+                raise TimedOut(f'"{caption}" never usable; {self.describe(caption, window)}; '
+                               f'{self.desktop.describe_screen()}') from None
             self.desktop.click(*centre(button))
             try:
                 return wait_for(f'the effect of "{caption}"', effect, timeout=patience)
             except TimedOut:
                 if self.usable_button(caption, window) is None:
                     return wait_for(f'the effect of "{caption}"', effect)
-        raise TimedOut(f'"{caption}" had no effect; {self.desktop.describe_screen()}')
+        raise TimedOut(f'"{caption}" had no effect; {self.describe(caption, window)}; '
+                       f'{self.desktop.describe_screen()}')
+
+    def describe(self, caption, window):
+        try:
+            button = self.button(caption, window)
+            if button is None:
+                return f'no "{caption}" among {[b.name for b in descendants(window or self.main_window, lambda a: a.getRoleName() == "push button")]}'
+            return f'"{caption}" enabled {enabled(button)} showing {showing(button)} at {extents(button)}'
+        except Exception as problem:  # the window has gone
+            return f'"{caption}" unreadable: {problem}'
+
 
     def value(self, description):
         return fresh(self.main_control("label", description=description)).name
