@@ -118,6 +118,14 @@ void Form1::Form_Activate() {
     Command[6]->setEnabled(true);
 }
 
+void Form1::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (!shownBefore_) {
+        shownBefore_ = true;
+        Form_Activate();
+    }
+}
+
 void Form1::Command8_Click() {
     Timer1.start();
     Timer2.start();

@@ -46,6 +46,9 @@ protected:
     // Closing the window through its frame ends the program as "Exit" does: hiding it would
     // leave the program running with no window to come back to.
     void closeEvent(QCloseEvent* event) override;
+    // The first showing runs the activation step even where nothing activates windows (an X
+    // server without a window manager); it does nothing more when activation follows.
+    void showEvent(QShowEvent* event) override;
 
 private:
     void bindControls();
@@ -74,6 +77,7 @@ private:
     QLabel* Label4 = nullptr;
     QLabel* Label8 = nullptr;
 
+    bool shownBefore_ = false;
     platform::ActivationTracker activation_;
     QPointer<Form2> graph_;
     std::unique_ptr<Form4> help_;

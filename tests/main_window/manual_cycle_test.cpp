@@ -34,6 +34,16 @@ TEST_F(ManualCycle, StartsWithFaceOneAndTheReadyButtons) {
     }
 }
 
+// Without a window manager nothing activates the window; the first showing still sets it up.
+TEST(ManualCycleWithoutActivation, FirstShowingStartsWithFaceOneAndTheReadyButtons) {
+    const Form1Harness harness;
+    harness.form->show();
+    EXPECT_TRUE(harness.pictureShown(1, 1));
+    EXPECT_FALSE(harness.pictureShown(1, 2));
+    EXPECT_FALSE(harness.pictureShown(2, 6));
+    EXPECT_EQ(harness.enabledButtons(), "145678");
+}
+
 TEST_F(ManualCycle, ThrowSpinsBothDiceWithOnlyStopTheDiceEnabled) {
     harness.form->Command8_Click();
     EXPECT_EQ(harness.enabledButtons(), "2");
