@@ -91,10 +91,12 @@ class Desktop:
         return wait_for("the program on the accessibility bus", self.application, timeout=30)
 
     def application(self):
+        """Our own program on the accessibility bus, told apart by its process id."""
         desktop = pyatspi.Registry.getDesktop(0)
         for index in range(desktop.childCount):
             child = desktop.getChildAtIndex(index)
-            if child is not None and child.name == "pellorin":
+            if child is not None and child.name == "pellorin" and \
+                    child.get_process_id() == self.app_process.pid:
                 return child
         return None
 
