@@ -8,6 +8,7 @@
 #include "fonts.h"
 #include "framed_label.h"
 #include "keyboard.h"
+#include "secondary_window.h"
 #include "windows.h"
 
 namespace form1 {
@@ -63,14 +64,8 @@ QWidget* createWidget(QWidget* window, const Control& control) {
             hidden->setHidden(true);
             return hidden;
         }
-        case Kind::Line: {
-            auto* line = new QWidget(window);
-            line->setAutoFillBackground(true);
-            QPalette colours = line->palette();
-            colours.setColor(QPalette::Window, colourOf(control.ink, desktop));
-            line->setPalette(colours);
-            return line;
-        }
+        case Kind::Line:
+            return platform::addRule(window, QString::fromUtf8(control.name), QRect());
         case Kind::Timer:
             break;
     }
