@@ -1,13 +1,14 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <QApplication>
 
-#include "form1.h"
+#include "experiment_window.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     // The program ends only through "Exit" (or the experiment window's frame), never
     // because the experiment window was hidden for the graph.
     QApplication::setQuitOnLastWindowClosed(false);
-    Form1 form;
-    form.show();
+    ExperimentWindow window;
+    window.show();
     return QApplication::exec();
 }

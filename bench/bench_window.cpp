@@ -23,8 +23,8 @@ public:
 
 }  // namespace
 
-std::unique_ptr<Form1> makeBenchWindow() {
-    return std::make_unique<Form1>(Form1Services{
+std::unique_ptr<ExperimentWindow> makeBenchWindow() {
+    return std::make_unique<ExperimentWindow>(ExperimentServices{
         std::make_unique<platform::SystemClock>(), std::make_unique<experiment::MixingGenerator>(),
         std::make_unique<SilentSound>(), std::make_unique<SilentNotice>(), [] {}});
 }

@@ -2,10 +2,10 @@
 
 #include <memory>
 
-#include "form1.h"
+#include "experiment_window.h"
 
 // The experiment window with the real clock and generator, and silent sound and notice.
-std::unique_ptr<Form1> makeBenchWindow();
+std::unique_ptr<ExperimentWindow> makeBenchWindow();
 
 // Offscreen unless the caller chose a platform.
 void useOffscreenByDefault();

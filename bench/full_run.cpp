@@ -23,11 +23,11 @@ int main(int argc, char* argv[]) {
         }
     });
     elapsed.start();
-    form->Command1_Click();
+    form->startRun();
     watch.start(5);
     QApplication::exec();
     const double seconds = static_cast<double>(elapsed.nsecsElapsed()) / 1e9;
     std::printf("Full automatic run: %d experiments in %.2f s (1001 ticks of 100 ms: 100.10 s)\n",
-                form->module1().ExperimentCount, seconds);
-    return form->module1().ExperimentCount == experiment::kExperimentLimit ? 0 : 1;
+                form->record().experimentCount, seconds);
+    return form->record().experimentCount == experiment::kExperimentLimit ? 0 : 1;
 }

@@ -7,7 +7,7 @@
 #include <QTimer>
 #include <cstring>
 
-#include "form1.h"
+#include "experiment_window.h"
 
 namespace {
 
@@ -43,7 +43,7 @@ int main(int argc, char* argv[]) {
     FirstPaint firstPaint;
     std::unique_ptr<QWidget> window;
     if (std::strcmp(argv[1], "pellorin") == 0) {
-        window = std::make_unique<Form1>();
+        window = std::make_unique<ExperimentWindow>();
     } else {
         window = std::make_unique<QWidget>();
         window->setGeometry(257, 124, 521, 480);

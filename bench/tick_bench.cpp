@@ -4,16 +4,16 @@
 #include <QTimer>
 
 #include "bench_window.h"
-#include "form2.h"
+#include "graph_window.h"
 
 namespace {
 
 // Starts the window's run again once it has reached the limit, outside the timing.
-void restartAtTheLimit(benchmark::State& state, Form1& form) {
-    if (form.module1().ExperimentCount >= experiment::kExperimentLimit) {
+void restartAtTheLimit(benchmark::State& state, ExperimentWindow& form) {
+    if (form.record().experimentCount >= experiment::kExperimentLimit) {
         state.PauseTiming();
-        form.Command5_Click();
-        form.Command1_Click();
+        form.startAfresh();
+        form.startRun();
         form.findChild<QTimer*>(QStringLiteral("Timer3"))->stop();
         state.ResumeTiming();
     }
@@ -23,11 +23,11 @@ void automaticTick(benchmark::State& state, bool repaint) {
     const auto form = makeBenchWindow();
     form->show();
     QApplication::processEvents();
-    form->Command1_Click();
+    form->startRun();
     // The benchmark drives the ticks itself.
     form->findChild<QTimer*>(QStringLiteral("Timer3"))->stop();
     for (auto _ : state) {  // NOLINT(clang-analyzer-deadcode.DeadStores)
-        form->Timer3_Timer();
+        form->runStep();
         if (repaint) {
             form->repaint();
         }
@@ -47,25 +47,25 @@ void BM_ManualRecordWithRepaint(benchmark::State& state) {
     form->show();
     QApplication::processEvents();
     for (auto _ : state) {  // NOLINT(clang-analyzer-deadcode.DeadStores)
-        form->Command8_Click();
-        form->Timer1_Timer();
-        form->Timer2_Timer();
-        form->Command2_Click();
+        form->throwDice();
+        form->rollLargeDie();
+        form->rollSmallDie();
+        form->stopDice();
         form->repaint();
         restartAtTheLimit(state, *form);
     }
 }
 
 void BM_GraphOfAThousandExperiments(benchmark::State& state) {
-    experiment::Module1 shared;
-    shared.ExperimentCount = experiment::kExperimentLimit;
+    experiment::ExperimentRecord shared;
+    shared.experimentCount = experiment::kExperimentLimit;
     for (int n = 1; n <= experiment::kExperimentLimit; ++n) {
-        shared.RatioHistory.at(n) = static_cast<float>((n * 7919) % 1000) / 1000.0F;
+        shared.ratioHistory.at(n) = static_cast<float>((n * 7919) % 1000) / 1000.0F;
     }
     platform::ActivationTracker tracker;
-    Form2 graph(shared, tracker);
+    GraphWindow graph(shared, tracker);
     for (auto _ : state) {  // NOLINT(clang-analyzer-deadcode.DeadStores)
-        graph.Form_Activate();
+        graph.onActivated();
     }
 }
 

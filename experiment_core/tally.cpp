@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "tally.h"
 
 #include <limits>
@@ -12,19 +13,23 @@ bool isFace(int face) {
 
 }  // namespace
 
+void Tally::setFace(Die die, std::int16_t face) {
+    (die == Die::Large ? largeFace_ : smallFace_) = face;
+}
+
 bool Tally::countPhase() {
-    if (shared_.ExperimentCount == std::numeric_limits<std::int16_t>::max()) {
+    if (record_.experimentCount == std::numeric_limits<std::int16_t>::max()) {
         return false;
     }
-    ++shared_.ExperimentCount;
+    ++record_.experimentCount;
     return true;
 }
 
 void Tally::tallyPhase() {
     // No cell can pass the count, and the count never passes the 16-bit limit, so neither a
     // cell nor the odd sum below can overflow.
-    if (isFace(LargeFace) && isFace(SmallFace)) {
-        ++PairCount[LargeFace - 1][SmallFace - 1];
+    if (isFace(largeFace_) && isFace(smallFace_)) {
+        ++pairCounts_[largeFace_ - 1][smallFace_ - 1];
     }
     int odd = 0;
     for (int large = 1; large <= kFaces; large += 2) {
@@ -32,28 +37,26 @@ void Tally::tallyPhase() {
             odd += pairCount(large, small);
         }
     }
-    OddCount = static_cast<std::int16_t>(odd);
+    oddCount_ = static_cast<std::int16_t>(odd);
 
-    const int count = shared_.ExperimentCount;
+    const int count = record_.experimentCount;
     if (count > 0) {
-        shared_.OddRatio = static_cast<float>(static_cast<double>(OddCount) / count);
+        record_.oddRatio = static_cast<float>(static_cast<double>(oddCount_) / count);
         // Experiments past the limit are shown but have no place in the history.
         if (count <= kExperimentLimit) {
-            shared_.RatioHistory[static_cast<std::size_t>(count)] = shared_.OddRatio;
+            record_.ratioHistory[static_cast<std::size_t>(count)] = record_.oddRatio;
         }
     }
 }
 
 void Tally::reset() {
-    PairCount = {};
-    OddCount = 0;
-    shared_.ExperimentCount = 0;
-    shared_.OddRatio = 0.0F;
-    shared_.RatioHistory = {};
+    pairCounts_ = {};
+    oddCount_ = 0;
+    record_ = ExperimentRecord{};
 }
 
 std::int16_t Tally::pairCount(int large, int small) const {
-    return PairCount[static_cast<std::size_t>(large - 1)][static_cast<std::size_t>(small - 1)];
+    return pairCounts_[static_cast<std::size_t>(large - 1)][static_cast<std::size_t>(small - 1)];
 }
 
 }  // namespace experiment

@@ -1,19 +1,26 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <array>
 #include <cstdint>
 
-#include "module1.h"
+#include "die.h"
+#include "experiment_record.h"
 
 namespace experiment {
 
 inline constexpr int kFaces = 6;
 
 // The record of the experiments: the faces last thrown, the table of face pairs and the
-// odd count, with the shared values of Module1. The window shows what this holds.
+// odd count, with the shared values of the ExperimentRecord. The window shows what this holds.
 class Tally {
 public:
-    explicit Tally(Module1& shared) : shared_(shared) {}
+    explicit Tally(ExperimentRecord& record) : record_(record) {}
+
+    // The face a die shows now; a throw records the faces both dice show.
+    void setFace(Die die, std::int16_t face);
+    [[nodiscard]] std::int16_t largeFace() const { return largeFace_; }
+    [[nodiscard]] std::int16_t smallFace() const { return smallFace_; }
 
     // Count phase of recording a throw. Returns false, changing nothing, when the experiment
     // count already stands at the largest 16-bit value: that experiment cannot be recorded.
@@ -28,16 +35,16 @@ public:
 
     // Cell of a face pair, faces 1..6.
     [[nodiscard]] std::int16_t pairCount(int large, int small) const;
-    [[nodiscard]] const Module1& shared() const { return shared_; }
-
-    std::int16_t LargeFace = 0;
-    std::int16_t SmallFace = 0;
-    std::int16_t OddCount = 0;
-    // Row = large face, column = small face, both counted from 0 here.
-    std::array<std::array<std::int16_t, kFaces>, kFaces> PairCount{};
+    [[nodiscard]] std::int16_t oddCount() const { return oddCount_; }
+    [[nodiscard]] const ExperimentRecord& record() const { return record_; }
 
 private:
-    Module1& shared_;
+    ExperimentRecord& record_;
+    std::int16_t largeFace_ = 0;
+    std::int16_t smallFace_ = 0;
+    std::int16_t oddCount_ = 0;
+    // Row = large face, column = small face, both counted from 0 here.
+    std::array<std::array<std::int16_t, kFaces>, kFaces> pairCounts_{};
 };
 
 // True for the nine pairs whose product is odd.

@@ -56,13 +56,13 @@ void drawScale(QPainter& painter, const Scale& scale) {
     }
 }
 
-void drawHistory(QPainter& painter, const Scale& scale, const experiment::Module1& shared) {
+void drawHistory(QPainter& painter, const Scale& scale, const experiment::ExperimentRecord& record) {
     // Experiments past the limit are not in the history and lie right of the canvas.
-    const int last = std::min<int>(shared.ExperimentCount, experiment::kExperimentLimit);
+    const int last = std::min<int>(record.experimentCount, experiment::kExperimentLimit);
     QPolygon points;
     points.reserve(std::max(last, 1));
     for (int n = 1; n <= std::max(last, 1); ++n) {
-        points << scale.at(n + 100, ratioY(shared.RatioHistory.at(static_cast<std::size_t>(n))));
+        points << scale.at(n + 100, ratioY(record.ratioHistory.at(static_cast<std::size_t>(n))));
     }
     painter.setPen(QPen(kData, painter.pen().widthF()));
     if (points.size() == 1) {
@@ -78,7 +78,7 @@ int ratioY(float ratio) {
     return 110 - static_cast<int>(std::floor(100.0 * static_cast<double>(ratio)));
 }
 
-void drawRatioGraph(QPainter& painter, QSize inner, const experiment::Module1& shared) {
+void drawRatioGraph(QPainter& painter, QSize inner, const experiment::ExperimentRecord& record) {
     const Scale scale{inner};
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, false);
@@ -94,7 +94,7 @@ void drawRatioGraph(QPainter& painter, QSize inner, const experiment::Module1& s
     drawScale(painter, scale);
     pen.setColor(kData);
     painter.setPen(pen);
-    drawHistory(painter, scale, shared);
+    drawHistory(painter, scale, record);
     painter.restore();
 }
 

@@ -2,7 +2,7 @@
 
 #include <QSize>
 
-#include "module1.h"
+#include "experiment_record.h"
 
 class QPainter;
 
@@ -19,6 +19,6 @@ int ratioY(float ratio);
 // Draws the frame, the scale, the dashed line at 1/4 and the ratio history of experiments 1
 // to the count over whatever the painter's device already shows. `inner` is the canvas's
 // inner area in logical pixels.
-void drawRatioGraph(QPainter& painter, QSize inner, const experiment::Module1& shared);
+void drawRatioGraph(QPainter& painter, QSize inner, const experiment::ExperimentRecord& record);
 
 }  // namespace graph

@@ -1,17 +1,17 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "control_factory.h"
 
 #include <QPushButton>
-#include <QTimer>
 
-#include "face_picture.h"
+#include "die_face_view.h"
 #include "face_pictures.h"
 #include "fonts.h"
 #include "framed_label.h"
 #include "keyboard.h"
 #include "secondary_window.h"
-#include "windows.h"
+#include "window_geometry.h"
 
-namespace form1 {
+namespace controls {
 
 namespace {
 
@@ -35,63 +35,53 @@ QColor colourOf(Colour colour, const QPalette& desktop) {
     return {};
 }
 
-QWidget* createWidget(QWidget* window, const Control& control) {
-    const QPalette& desktop = window->palette();
-    switch (control.kind) {
-        case Kind::Button: {
-            auto* button = new QPushButton(QString::fromUtf8(control.caption), window);
-            button->setFont(platform::designFont(control.points, control.bold));
-            button->setFocusPolicy(Qt::TabFocus);
-            platform::clickOnEnter(button);
-            return button;
-        }
-        case Kind::Label: {
-            auto* label = new FramedLabel(control.border, window);
-            label->setText(QString::fromUtf8(control.caption));
-            label->setFont(platform::designFont(control.points, control.bold));
-            label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-            label->setAutoFillBackground(true);
-            QPalette colours = label->palette();
-            colours.setColor(QPalette::Window, colourOf(control.back, desktop));
-            colours.setColor(QPalette::WindowText, colourOf(control.ink, desktop));
-            label->setPalette(colours);
-            return label;
-        }
-        case Kind::Image:
-            return new FacePicture(assets::facePicture(control.value), window);
-        case Kind::SoundControl: {
-            auto* hidden = new QWidget(window);
-            hidden->setHidden(true);
-            return hidden;
-        }
-        case Kind::Line:
-            return platform::addRule(window, QString::fromUtf8(control.name), QRect());
-        case Kind::Timer:
-            break;
-    }
-    return nullptr;
+template <typename Widget>
+Widget* placed(Widget* widget, const Control& control) {
+    widget->setObjectName(QString::fromStdString(control.id));
+    widget->setAccessibleDescription(QString::fromStdString(control.description));
+    const Twips& place = control.place;
+    widget->setGeometry(platform::twipsRect(place.left, place.top, place.width, place.height));
+    return widget;
 }
 
 }  // namespace
 
-void buildControls(QWidget* window, const std::vector<Control>& table) {
-    for (const Control& control : table) {
-        if (control.kind == Kind::Timer) {
-            auto* timer = window->findChild<QTimer*>(QString::fromUtf8(control.name));
-            timer->setTimerType(Qt::PreciseTimer);
-            timer->setInterval(control.value);
-            continue;
-        }
-        QWidget* widget = createWidget(window, control);
-        widget->setObjectName(QString::fromUtf8(control.name));
-        widget->setAccessibleDescription(QString::fromStdString(control.description));
-        widget->setGeometry(
-            platform::twipsRect(control.left, control.top, control.width, control.height));
-        if (control.kind == Kind::Line) {
-            // The rule lies under the buttons of the top row.
-            widget->lower();
-        }
-    }
+QPushButton* createButton(QWidget* window, const Control& control) {
+    auto* button = new QPushButton(QString::fromStdString(control.caption), window);
+    button->setFont(platform::designFont(control.points, control.bold));
+    button->setFocusPolicy(Qt::TabFocus);
+    platform::clickOnEnter(button);
+    return placed(button, control);
 }
 
-}  // namespace form1
+QLabel* createLabel(QWidget* window, const Control& control) {
+    auto* label = new FramedLabel(control.border, window);
+    label->setText(QString::fromStdString(control.caption));
+    label->setFont(platform::designFont(control.points, control.bold));
+    label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    label->setAutoFillBackground(true);
+    const QPalette& desktop = window->palette();
+    QPalette colours = label->palette();
+    colours.setColor(QPalette::Window, colourOf(control.back, desktop));
+    colours.setColor(QPalette::WindowText, colourOf(control.ink, desktop));
+    label->setPalette(colours);
+    return placed(label, control);
+}
+
+DieFaceView* createDieFace(QWidget* window, const Control& control) {
+    return placed(new DieFaceView(assets::facePicture(control.face), window), control);
+}
+
+QWidget* createSoundControlPlaceholder(QWidget* window, const Control& control) {
+    auto* hidden = new QWidget(window);
+    hidden->setHidden(true);
+    return placed(hidden, control);
+}
+
+QWidget* createRule(QWidget* window, const Control& control) {
+    QWidget* rule = placed(platform::addRule(window, {}, {}), control);
+    rule->lower();
+    return rule;
+}
+
+}  // namespace controls

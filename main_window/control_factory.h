@@ -1,13 +1,23 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "form1_layout.h"
+#include "control_table.h"
 
+class QPushButton;
+class QLabel;
 class QWidget;
+class DieFaceView;
 
-namespace form1 {
+namespace controls {
 
-// Creates the controls of the table as children of the window (timers must already exist as
-// children under their names: they are configured, not created).
-void buildControls(QWidget* window, const std::vector<Control>& table);
+// Each creates a control of the table as a child of the window, with its id, place, font,
+// colours and description, and returns it typed.
+QPushButton* createButton(QWidget* window, const Control& control);
+QLabel* createLabel(QWidget* window, const Control& control);
+DieFaceView* createDieFace(QWidget* window, const Control& control);
+// The sound control has no face: a hidden placeholder that keeps its id.
+QWidget* createSoundControlPlaceholder(QWidget* window, const Control& control);
+// The rule lies under the controls created before it.
+QWidget* createRule(QWidget* window, const Control& control);
 
-}  // namespace form1
+}  // namespace controls

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "accessibility.h"
 
 #include <QAccessible>
@@ -8,10 +9,11 @@ namespace platform {
 
 namespace {
 
-QAccessibleInterface* graphicFor(const QString& className, QObject* object) {
-    const bool graphic = className == QLatin1String("FacePicture") ||
-                         className == QLatin1String("platform::PictureBox");
-    if (graphic && object != nullptr && object->isWidgetType()) {
+constexpr char kGraphicProperty[] = "platformAccessibleGraphic";
+
+QAccessibleInterface* graphicFor(const QString& /*className*/, QObject* object) {
+    if (object != nullptr && object->isWidgetType() &&
+        object->property(kGraphicProperty).toBool()) {
         return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Graphic);
     }
     return nullptr;
@@ -19,12 +21,13 @@ QAccessibleInterface* graphicFor(const QString& className, QObject* object) {
 
 }  // namespace
 
-void installAccessibleGraphics() {
+void presentAsGraphic(QWidget* widget) {
     static const bool installed = [] {
         QAccessible::installFactory(graphicFor);
         return true;
     }();
     static_cast<void>(installed);
+    widget->setProperty(kGraphicProperty, true);
 }
 
 }  // namespace platform

@@ -7,7 +7,7 @@
 namespace platform {
 
 PictureBox::PictureBox(QWidget* parent) : QFrame(parent) {
-    installAccessibleGraphics();
+    presentAsGraphic(this);
     setFrameStyle(QFrame::Panel | QFrame::Sunken);
     setLineWidth(2);
     setAutoFillBackground(true);
@@ -27,7 +27,7 @@ QImage& PictureBox::image() {
     return image_;
 }
 
-void PictureBox::cls() {
+void PictureBox::clear() {
     image().fill(Qt::white);
 }
 

@@ -7,7 +7,7 @@ namespace platform {
 
 // A white canvas in a sunken border that keeps what is drawn on it in an image of its own,
 // at the screen's device-pixel resolution: covering and uncovering the window never erases
-// the drawing, and nothing clears it but cls().
+// the drawing, and nothing clears it but clear().
 class PictureBox : public QFrame {
     Q_OBJECT
 public:
@@ -16,7 +16,8 @@ public:
     // The persistent image, the size of the inner area in logical pixels. Call update()
     // after drawing on it.
     QImage& image();
-    void cls();
+    // Back to plain white.
+    void clear();
 
 protected:
     void paintEvent(QPaintEvent* event) override;

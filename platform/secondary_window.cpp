@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "secondary_window.h"
 
 #include <QCloseEvent>
@@ -8,22 +9,18 @@
 
 namespace platform {
 
-void SecondaryWindow::Command1_Click() {
-    close();
-}
-
 void SecondaryWindow::closeEvent(QCloseEvent* event) {
     event->accept();
     emit closed();
 }
 
-QPushButton* SecondaryWindow::addCloseButton(const QRect& place) {
+QPushButton* SecondaryWindow::addCloseButton(const QString& id, const QRect& place) {
     auto* button = new QPushButton(QStringLiteral("Close"), this);
-    button->setObjectName(QStringLiteral("Command1"));
+    button->setObjectName(id);
     button->setGeometry(place);
     button->setFont(designFont(11.25));
     clickOnEnter(button);
-    connect(button, &QPushButton::clicked, this, &SecondaryWindow::Command1_Click);
+    connect(button, &QPushButton::clicked, this, &QWidget::close);
     return button;
 }
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <QWidget>
@@ -6,25 +7,22 @@ class QPushButton;
 
 namespace platform {
 
-// A window that the experiment window opens. Its "Close" button and its frame's close button
-// both close it and hand control back to the experiment window.
+// A window that another window opens. Its "Close" button and its frame's close button both
+// close it and hand control back to the window that opened it.
 class SecondaryWindow : public QWidget {
     Q_OBJECT
 public:
     using QWidget::QWidget;
 
-    // "Close".
-    void Command1_Click();
-
 signals:
-    // The window has closed; the experiment window should come back.
+    // The window has closed; the window that opened it should come back.
     void closed();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
 
-    // The "Close" button at its place, in the design font.
-    QPushButton* addCloseButton(const QRect& place);
+    // The "Close" button with its control id, at its place, in the design font.
+    QPushButton* addCloseButton(const QString& id, const QRect& place);
 };
 
 // A one-pixel rule in the window-text colour.

@@ -7,7 +7,7 @@ class QSoundEffect;
 
 namespace platform {
 
-// The hidden sound control of the experiment window, driven by commands. Every command
+// A sound control driven by commands, as a window holds one hidden. Every command
 // returns at once; none waits for a sound to end, and none reports a failure: a chime that
 // cannot sound simply stays silent.
 class SoundControl {

@@ -12,12 +12,12 @@ namespace {
 using Throws = std::vector<std::pair<int, int>>;
 
 struct Recorder {
-    experiment::Module1 shared;
+    experiment::ExperimentRecord shared;
     experiment::Tally tally{shared};
 
     void record(int large, int small) {
-        tally.LargeFace = static_cast<std::int16_t>(large);
-        tally.SmallFace = static_cast<std::int16_t>(small);
+        tally.setFace(experiment::Die::Large, static_cast<std::int16_t>(large));
+        tally.setFace(experiment::Die::Small, static_cast<std::int16_t>(small));
         ASSERT_TRUE(tally.countPhase());
         tally.tallyPhase();
     }
@@ -63,10 +63,10 @@ TEST_P(RecordedSequence, ShowsTheOddCountAndTheRatio) {
     const Sequence& sequence = GetParam();
     Recorder recorder;
     recorder.record(sequence.throws);
-    EXPECT_EQ(recorder.shared.ExperimentCount, static_cast<int>(sequence.throws.size()));
-    EXPECT_EQ(recorder.tally.OddCount, sequence.oddCount);
-    EXPECT_EQ(experiment::ratioText(recorder.shared.OddRatio), sequence.ratio);
-    EXPECT_EQ(recorder.cellSum(), recorder.shared.ExperimentCount);
+    EXPECT_EQ(recorder.shared.experimentCount, static_cast<int>(sequence.throws.size()));
+    EXPECT_EQ(recorder.tally.oddCount(), sequence.oddCount);
+    EXPECT_EQ(experiment::ratioText(recorder.shared.oddRatio), sequence.ratio);
+    EXPECT_EQ(recorder.cellSum(), recorder.shared.experimentCount);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -81,10 +81,10 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(Tally, HistoryHoldsTheRatioAfterEachExperimentInSinglePrecision) {
     Recorder recorder;
     recorder.record({{1, 3}, {2, 2}, {6, 5}});
-    EXPECT_EQ(recorder.shared.RatioHistory[0], 0.0F);
-    EXPECT_EQ(recorder.shared.RatioHistory[1], 1.0F);
-    EXPECT_EQ(recorder.shared.RatioHistory[2], 0.5F);
-    EXPECT_EQ(recorder.shared.RatioHistory[3], static_cast<float>(1.0 / 3.0));
+    EXPECT_EQ(recorder.shared.ratioHistory[0], 0.0F);
+    EXPECT_EQ(recorder.shared.ratioHistory[1], 1.0F);
+    EXPECT_EQ(recorder.shared.ratioHistory[2], 0.5F);
+    EXPECT_EQ(recorder.shared.ratioHistory[3], static_cast<float>(1.0 / 3.0));
 }
 
 // Before the first roll both faces are 0: the experiment counts, but enters no cell.
@@ -93,10 +93,10 @@ TEST(Tally, FaceOutsideTheDieIsCountedWithoutACell) {
     recorder.record(0, 0);
     recorder.record(4, 7);
     recorder.record(1, 1);
-    EXPECT_EQ(recorder.shared.ExperimentCount, 3);
+    EXPECT_EQ(recorder.shared.experimentCount, 3);
     EXPECT_EQ(recorder.cellSum(), 1);
-    EXPECT_EQ(recorder.tally.OddCount, 1);
-    EXPECT_EQ(experiment::ratioText(recorder.shared.OddRatio), "0.333");
+    EXPECT_EQ(recorder.tally.oddCount(), 1);
+    EXPECT_EQ(experiment::ratioText(recorder.shared.oddRatio), "0.333");
 }
 
 TEST(Tally, ResetAfterFiveHundredClearsEverythingButTheFaces) {
@@ -105,17 +105,17 @@ TEST(Tally, ResetAfterFiveHundredClearsEverythingButTheFaces) {
         recorder.record(1 + i % 6, 1 + (i / 6) % 6);
     }
     recorder.tally.reset();
-    EXPECT_EQ(recorder.shared.ExperimentCount, 0);
-    EXPECT_EQ(recorder.tally.OddCount, 0);
-    EXPECT_EQ(recorder.shared.OddRatio, 0.0F);
+    EXPECT_EQ(recorder.shared.experimentCount, 0);
+    EXPECT_EQ(recorder.tally.oddCount(), 0);
+    EXPECT_EQ(recorder.shared.oddRatio, 0.0F);
     EXPECT_EQ(recorder.cellSum(), 0);
-    for (float entry : recorder.shared.RatioHistory) {
+    for (float entry : recorder.shared.ratioHistory) {
         EXPECT_EQ(entry, 0.0F);
     }
-    EXPECT_NE(recorder.tally.LargeFace, 0);
+    EXPECT_NE(recorder.tally.largeFace(), 0);
     recorder.record(2, 2);
-    EXPECT_EQ(recorder.shared.ExperimentCount, 1);
-    EXPECT_EQ(recorder.shared.RatioHistory[1], 0.0F);
+    EXPECT_EQ(recorder.shared.experimentCount, 1);
+    EXPECT_EQ(recorder.shared.ratioHistory[1], 0.0F);
     EXPECT_EQ(recorder.tally.pairCount(2, 2), 1);
 }
 
@@ -132,11 +132,11 @@ TEST(Tally, InvariantsHoldAfterRandomSequences) {
             oddThrows += (large * small) % 2;
             recorder.record(large, small);
         }
-        EXPECT_EQ(recorder.tally.OddCount, oddThrows);
-        EXPECT_EQ(recorder.tally.OddCount, recorder.oddCellSum());
+        EXPECT_EQ(recorder.tally.oddCount(), oddThrows);
+        EXPECT_EQ(recorder.tally.oddCount(), recorder.oddCellSum());
         EXPECT_EQ(recorder.cellSum(), throws);
         for (int n = throws + 1; n <= experiment::kExperimentLimit; ++n) {
-            ASSERT_EQ(recorder.shared.RatioHistory.at(n), 0.0F) << n;
+            ASSERT_EQ(recorder.shared.ratioHistory.at(n), 0.0F) << n;
         }
     }
 }
@@ -146,23 +146,23 @@ TEST(Tally, ExperimentBeyondTheLimitIsShownButNotStored) {
     for (int i = 0; i < experiment::kExperimentLimit; ++i) {
         recorder.record(2, 2);
     }
-    const auto history = recorder.shared.RatioHistory;
+    const auto history = recorder.shared.ratioHistory;
     recorder.record(1, 1);
-    EXPECT_EQ(recorder.shared.ExperimentCount, 1001);
-    EXPECT_EQ(recorder.tally.OddCount, 1);
-    EXPECT_EQ(recorder.shared.OddRatio, static_cast<float>(1.0 / 1001.0));
-    EXPECT_EQ(recorder.shared.RatioHistory, history);
+    EXPECT_EQ(recorder.shared.experimentCount, 1001);
+    EXPECT_EQ(recorder.tally.oddCount(), 1);
+    EXPECT_EQ(recorder.shared.oddRatio, static_cast<float>(1.0 / 1001.0));
+    EXPECT_EQ(recorder.shared.ratioHistory, history);
 }
 
 // The counter must never wrap to a negative count: at its largest value the experiment is
 // refused and nothing changes.
 TEST(Tally, CountAtTheSixteenBitLimitRefusesTheExperiment) {
     Recorder recorder;
-    recorder.shared.ExperimentCount = 32766;
+    recorder.shared.experimentCount = 32766;
     EXPECT_TRUE(recorder.tally.countPhase());
-    EXPECT_EQ(recorder.shared.ExperimentCount, 32767);
+    EXPECT_EQ(recorder.shared.experimentCount, 32767);
     EXPECT_FALSE(recorder.tally.countPhase());
-    EXPECT_EQ(recorder.shared.ExperimentCount, 32767);
+    EXPECT_EQ(recorder.shared.experimentCount, 32767);
 }
 
 }  // namespace

@@ -4,7 +4,7 @@
 #include <QTest>
 
 #include "picture_box.h"
-#include "support/form1_harness.h"
+#include "support/window_harness.h"
 
 namespace {
 
@@ -20,7 +20,7 @@ void PrintTo(const Reading& r, std::ostream* os) {
 
 class ScreenReaderReading : public ::testing::TestWithParam<Reading> {
 protected:
-    Form1Harness harness;
+    WindowHarness harness;
 };
 
 // What a screen reader gets: the role, the shown text as the name, the meaning as description.
@@ -51,7 +51,7 @@ INSTANTIATE_TEST_SUITE_P(
     });
 
 TEST(ScreenReader, LabelsReadTheTextTheyShow) {
-    Form1Harness harness;
+    WindowHarness harness;
     harness.start();
     harness.throwManually(3, 5);
     auto* cell = harness.form->findChild<QWidget*>(QStringLiteral("d35"));
@@ -59,12 +59,12 @@ TEST(ScreenReader, LabelsReadTheTextTheyShow) {
 }
 
 TEST(ScreenReader, GraphCanvasDescribesWhatItDraws) {
-    Form1Harness harness;
+    WindowHarness harness;
     harness.start();
     harness.throwManually(1, 1);
     harness.throwManually(2, 1);
-    harness.form->Command6_Click();
-    harness.form->graphWindow()->Form_Activate();
+    harness.form->showGraph();
+    harness.form->graphWindow()->onActivated();
     auto* canvas = harness.form->graphWindow()->findChild<QWidget*>(QStringLiteral("Picture1"));
     QAccessibleInterface* reading = QAccessible::queryAccessibleInterface(canvas);
     EXPECT_EQ(reading->role(), QAccessible::Graphic);
@@ -74,8 +74,8 @@ TEST(ScreenReader, GraphCanvasDescribesWhatItDraws) {
 }
 
 TEST(ScreenReader, HelpCanvasExposesItsText) {
-    Form1Harness harness;
-    harness.form->Command7_Click();
+    WindowHarness harness;
+    harness.form->showHelp();
     auto* canvas = harness.form->helpWindow()->findChild<QWidget*>(QStringLiteral("Picture1"));
     const QString text =
         QAccessible::queryAccessibleInterface(canvas)->text(QAccessible::Description);
@@ -84,7 +84,7 @@ TEST(ScreenReader, HelpCanvasExposesItsText) {
 }
 
 TEST(Keyboard, EnterClicksTheFocusedButton) {
-    Form1Harness harness;
+    WindowHarness harness;
     harness.start();
     QPushButton* throwButton = harness.button(8);
     throwButton->setFocus();
@@ -96,10 +96,10 @@ TEST(Keyboard, EnterClicksTheFocusedButton) {
 // Throwing from the keyboard disables the focused button: the focus must move to a button
 // that can still be used.
 TEST(Keyboard, FocusMovesOnToAnUsableButtonWhenItsButtonIsDisabled) {
-    Form1Harness harness;
+    WindowHarness harness;
     harness.start();
     harness.button(8)->setFocus();
-    harness.form->Command8_Click();
+    harness.form->throwDice();
     QWidget* focused = QApplication::focusWidget();
     ASSERT_NE(focused, nullptr);
     EXPECT_TRUE(focused->isEnabled());

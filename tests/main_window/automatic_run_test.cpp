@@ -3,7 +3,7 @@
 #include <array>
 
 #include "mixing_generator.h"
-#include "support/form1_harness.h"
+#include "support/window_harness.h"
 
 namespace {
 
@@ -14,17 +14,17 @@ protected:
 
     void tick(int times) const {
         for (int i = 0; i < times; ++i) {
-            harness.form->Timer3_Timer();
+            harness.form->runStep();
         }
     }
-    [[nodiscard]] int count() const { return harness.form->module1().ExperimentCount; }
+    [[nodiscard]] int count() const { return harness.form->record().experimentCount; }
     [[nodiscard]] bool running() const { return harness.timer(3)->isActive(); }
 
-    Form1Harness harness;
+    WindowHarness harness;
 };
 
 TEST_F(AutomaticRun, FromZeroRecordsOneThousandAndFinishesOnTheNextTick) {
-    harness.form->Command1_Click();
+    harness.form->startRun();
     EXPECT_EQ(harness.enabledButtons(), "3");
     EXPECT_TRUE(running());
     tick(1000);
@@ -38,18 +38,18 @@ TEST_F(AutomaticRun, FromZeroRecordsOneThousandAndFinishesOnTheNextTick) {
     EXPECT_EQ(harness.enabledButtons(), "4567");
     // Every draw was 0: face (1, 1), an odd product, every time.
     for (int n = 1; n <= 1000; ++n) {
-        ASSERT_EQ(harness.form->module1().RatioHistory.at(n), 1.0F) << n;
+        ASSERT_EQ(harness.form->record().ratioHistory.at(n), 1.0F) << n;
     }
     EXPECT_EQ(harness.label("d11"), "1000");
 }
 
 TEST_F(AutomaticRun, EachTickRollsTheLargeDieThenTheSmallOne) {
-    harness.form->Command1_Click();
+    harness.form->startRun();
     harness.random->queueFace(2);
     harness.random->queueFace(6);
     tick(1);
-    EXPECT_EQ(harness.form->tally().LargeFace, 2);
-    EXPECT_EQ(harness.form->tally().SmallFace, 6);
+    EXPECT_EQ(harness.form->tally().largeFace(), 2);
+    EXPECT_EQ(harness.form->tally().smallFace(), 6);
     EXPECT_EQ(harness.label("d26"), "1");
     EXPECT_TRUE(harness.pictureShown(1, 2));
     EXPECT_TRUE(harness.pictureShown(2, 6));
@@ -57,13 +57,13 @@ TEST_F(AutomaticRun, EachTickRollsTheLargeDieThenTheSmallOne) {
 }
 
 TEST_F(AutomaticRun, StopAndResumeContinuesTheSameTally) {
-    harness.form->Command1_Click();
+    harness.form->startRun();
     tick(400);
-    harness.form->Command3_Click();
+    harness.form->stopRun();
     EXPECT_EQ(harness.enabledButtons(), "145678");
     EXPECT_FALSE(running());
     EXPECT_EQ(count(), 400);
-    harness.form->Command1_Click();
+    harness.form->startRun();
     tick(1);
     EXPECT_EQ(harness.label("Label17"), "401");
     EXPECT_EQ(harness.label("d11"), "401");
@@ -75,7 +75,7 @@ TEST_F(AutomaticRun, StopAndResumeContinuesTheSameTally) {
 TEST_F(AutomaticRun, ContinuesFromManualExperimentsInTheSameCells) {
     harness.throwManually(1, 1);
     harness.throwManually(4, 2);
-    harness.form->Command1_Click();
+    harness.form->startRun();
     tick(3);
     EXPECT_EQ(harness.label("Label17"), "5");
     EXPECT_EQ(harness.label("d11"), "4");
@@ -101,13 +101,13 @@ TEST_P(AutomaticRunAtOrPastTheLimit, FinishesOnTheFirstTickWithoutRecording) {
     for (int i = 0; i < GetParam().manualExperiments; ++i) {
         harness.throwManually(2, 2);
     }
-    const auto history = harness.form->module1().RatioHistory;
-    harness.form->Command1_Click();
+    const auto history = harness.form->record().ratioHistory;
+    harness.form->startRun();
     tick(1);
     EXPECT_EQ(count(), GetParam().manualExperiments);
     EXPECT_FALSE(running());
     EXPECT_EQ(harness.enabledButtons(), "4567");
-    EXPECT_EQ(harness.form->module1().RatioHistory, history);
+    EXPECT_EQ(harness.form->record().ratioHistory, history);
 }
 
 INSTANTIATE_TEST_SUITE_P(MainWindow, AutomaticRunAtOrPastTheLimit,
@@ -116,32 +116,32 @@ INSTANTIATE_TEST_SUITE_P(MainWindow, AutomaticRunAtOrPastTheLimit,
                          [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(AutomaticRun, StopAfterTheThousandthExperimentLeavesBothThrowButtons) {
-    harness.form->Command1_Click();
+    harness.form->startRun();
     tick(1000);
-    harness.form->Command3_Click();
+    harness.form->stopRun();
     EXPECT_EQ(count(), 1000);
     EXPECT_EQ(harness.enabledButtons(), "145678");
 }
 
 TEST_F(AutomaticRun, ActivationDuringARunKeepsStopUsable) {
-    harness.form->Command1_Click();
+    harness.form->startRun();
     tick(5);
-    harness.form->Form_Activate();
+    harness.form->onActivated();
     EXPECT_EQ(harness.enabledButtons(), "3");
-    harness.form->Command3_Click();
+    harness.form->stopRun();
     EXPECT_EQ(count(), 5);
 }
 
 // With the real generator and the clock standing still, a whole run still fills the 36
 // cells uniformly: the two dice of one tick are independent. Critical value at 0.1 %.
 TEST(AutomaticRunStatistics, FullRunFillsTheTableUniformly) {
-    Form1Harness harness(std::make_unique<experiment::MixingGenerator>(20221207));
+    WindowHarness harness(std::make_unique<experiment::MixingGenerator>(20221207));
     harness.start();
-    harness.form->Command1_Click();
+    harness.form->startRun();
     for (int i = 0; i < 1001; ++i) {
-        harness.form->Timer3_Timer();
+        harness.form->runStep();
     }
-    ASSERT_EQ(harness.form->module1().ExperimentCount, 1000);
+    ASSERT_EQ(harness.form->record().experimentCount, 1000);
     double chiSquare = 0.0;
     const double expected = 1000.0 / 36.0;
     int odd = 0;
@@ -153,7 +153,7 @@ TEST(AutomaticRunStatistics, FullRunFillsTheTableUniformly) {
         }
     }
     EXPECT_LT(chiSquare, 66.619);
-    EXPECT_EQ(harness.form->tally().OddCount, odd);
+    EXPECT_EQ(harness.form->tally().oddCount(), odd);
 }
 
 }  // namespace

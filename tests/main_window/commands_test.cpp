@@ -5,7 +5,7 @@
 #include <QTemporaryDir>
 
 #include "picture_box.h"
-#include "support/form1_harness.h"
+#include "support/window_harness.h"
 
 namespace {
 
@@ -20,45 +20,45 @@ protected:
         // Windows closed by a test are deleted here, not in the next test.
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
-    [[nodiscard]] Form1& form() const { return *harness.form; }
+    [[nodiscard]] ExperimentWindow& form() const { return *harness.form; }
     static void activate(QWidget* window) {
         window->activateWindow();
         QCoreApplication::processEvents();
     }
 
-    Form1Harness harness;
+    WindowHarness harness;
 };
 
 TEST_F(Commands, EachChimeStopsClosesNamesOpensAndSounds) {
-    form().Command5_Click();
+    form().startAfresh();
     EXPECT_EQ(harness.sound->log, chime("pinpon.wav"));
-    form().Command7_Click();
-    form().Command4_Click();
+    form().showHelp();
+    form().exitProgram();
     EXPECT_EQ(harness.sound->log,
               chime("pinpon.wav") + chime("pinpon.wav") + chime("endpinpon.wav"));
 }
 
 TEST_F(Commands, InitClearsTheTallyAndLeavesTheHelpWindowOpen) {
-    form().Command7_Click();
+    form().showHelp();
     harness.throwManually(5, 3);
     harness.throwManually(2, 3);
-    form().Command5_Click();
+    form().startAfresh();
     EXPECT_EQ(harness.label("Label17"), "0");
     EXPECT_EQ(harness.label("Label4"), "0");
     EXPECT_EQ(harness.label("Label8"), "0.000");
     EXPECT_EQ(harness.label("d53"), "0");
     EXPECT_EQ(harness.enabledButtons(), "14578");
-    EXPECT_EQ(form().module1().RatioHistory[1], 0.0F);
-    EXPECT_EQ(form().module1().RatioHistory[2], 0.0F);
+    EXPECT_EQ(form().record().ratioHistory[1], 0.0F);
+    EXPECT_EQ(form().record().ratioHistory[2], 0.0F);
     ASSERT_NE(form().helpWindow(), nullptr);
     EXPECT_TRUE(form().helpWindow()->isVisible());
-    EXPECT_EQ(form().tally().LargeFace, 2);
+    EXPECT_EQ(form().tally().largeFace(), 2);
 }
 
 TEST_F(Commands, HelpTwiceShowsOneWindowAndChimesTwice) {
-    form().Command7_Click();
-    Form4* first = form().helpWindow();
-    form().Command7_Click();
+    form().showHelp();
+    HelpWindow* first = form().helpWindow();
+    form().showHelp();
     EXPECT_EQ(form().helpWindow(), first);
     EXPECT_TRUE(first->isVisible());
     EXPECT_TRUE(form().isVisible());
@@ -68,7 +68,7 @@ TEST_F(Commands, HelpTwiceShowsOneWindowAndChimesTwice) {
 
 TEST_F(Commands, GraphDisplayRightAfterStartUpReplacesTheExperimentWindow) {
     ASSERT_TRUE(harness.button(6)->isEnabled());
-    form().Command6_Click();
+    form().showGraph();
     EXPECT_FALSE(form().isVisible());
     ASSERT_NE(form().graphWindow(), nullptr);
     EXPECT_TRUE(form().graphWindow()->isVisible());
@@ -77,10 +77,10 @@ TEST_F(Commands, GraphDisplayRightAfterStartUpReplacesTheExperimentWindow) {
 
 TEST_F(Commands, GraphCloseDiscardsItAndBringsTheExperimentWindowBack) {
     harness.throwManually(6, 6);
-    form().Command6_Click();
+    form().showGraph();
     QCoreApplication::processEvents();
-    QPointer<Form2> graph = form().graphWindow();
-    graph->Command1_Click();
+    QPointer<GraphWindow> graph = form().graphWindow();
+    graph->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(graph.isNull());
     EXPECT_EQ(form().graphWindow(), nullptr);
@@ -95,15 +95,15 @@ TEST_F(Commands, AGraphOpenedAnewAfterInitShowsNoOldPolyline) {
     for (int i = 0; i < 30; ++i) {
         harness.throwManually(1 + i % 6, 1 + i % 5);
     }
-    form().Command6_Click();
+    form().showGraph();
     QCoreApplication::processEvents();
-    form().graphWindow()->Command1_Click();
+    form().graphWindow()->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QCoreApplication::processEvents();
-    form().Command5_Click();
-    harness.form->Form_Activate();
-    form().Command6_Click();
-    form().graphWindow()->Form_Activate();
+    form().startAfresh();
+    harness.form->onActivated();
+    form().showGraph();
+    form().graphWindow()->onActivated();
     const QImage canvas =
         form().graphWindow()->findChild<platform::PictureBox*>(QStringLiteral("Picture1"))->image();
     int blue = 0;
@@ -116,7 +116,7 @@ TEST_F(Commands, AGraphOpenedAnewAfterInitShowsNoOldPolyline) {
 }
 
 TEST_F(Commands, ClosingTheGraphThroughItsFrameAlsoBringsTheExperimentWindowBack) {
-    form().Command6_Click();
+    form().showGraph();
     form().graphWindow()->close();
     EXPECT_TRUE(form().isVisible());
     EXPECT_EQ(form().graphWindow(), nullptr);
@@ -124,7 +124,7 @@ TEST_F(Commands, ClosingTheGraphThroughItsFrameAlsoBringsTheExperimentWindowBack
 
 struct EnablingEvent {
     const char* name;
-    void (*after)(Commands&, Form1Harness&);
+    void (*after)(Commands&, WindowHarness&);
 };
 
 void PrintTo(const EnablingEvent& e, std::ostream* os) {
@@ -135,12 +135,12 @@ class GraphDisplayAfterInit : public Commands,
                               public ::testing::WithParamInterface<EnablingEvent> {};
 
 TEST_P(GraphDisplayAfterInit, StaysDisabledUntilAnEnablingEvent) {
-    form().Command5_Click();
+    form().startAfresh();
     EXPECT_FALSE(harness.button(6)->isEnabled());
-    form().Command8_Click();
-    form().Command2_Click();
-    form().Command5_Click();
-    harness.form->Command7_Click();
+    form().throwDice();
+    form().stopDice();
+    form().startAfresh();
+    harness.form->showHelp();
     EXPECT_FALSE(harness.button(6)->isEnabled());
     GetParam().after(*this, harness);
     EXPECT_TRUE(harness.button(6)->isEnabled());
@@ -148,43 +148,43 @@ TEST_P(GraphDisplayAfterInit, StaysDisabledUntilAnEnablingEvent) {
 
 INSTANTIATE_TEST_SUITE_P(MainWindow, GraphDisplayAfterInit,
                          ::testing::Values(EnablingEvent{"ARecord",
-                                                         [](Commands&, Form1Harness& h) {
+                                                         [](Commands&, WindowHarness& h) {
                                                              h.throwManually(1, 2);
                                                          }},
                                            EnablingEvent{"AStopOfARun",
-                                                         [](Commands&, Form1Harness& h) {
-                                                             h.form->Command1_Click();
-                                                             h.form->Timer3_Timer();
-                                                             h.form->Command3_Click();
+                                                         [](Commands&, WindowHarness& h) {
+                                                             h.form->startRun();
+                                                             h.form->runStep();
+                                                             h.form->stopRun();
                                                          }},
                                            EnablingEvent{"AReturnFromTheHelpWindow",
-                                                         [](Commands&, Form1Harness& h) {
-                                                             h.form->helpWindow()->Command1_Click();
+                                                         [](Commands&, WindowHarness& h) {
+                                                             h.form->helpWindow()->close();
                                                              QCoreApplication::processEvents();
                                                          }}),
                          [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(Commands, GraphDisplayWithTheHelpOpenAndBackThroughTheHelpClose) {
-    form().Command7_Click();
+    form().showHelp();
     QCoreApplication::processEvents();
-    form().Command6_Click();
+    form().showGraph();
     QCoreApplication::processEvents();
     EXPECT_FALSE(form().isVisible());
     EXPECT_TRUE(form().helpWindow()->isVisible());
-    Form2* graph = form().graphWindow();
-    form().helpWindow()->Command1_Click();
+    GraphWindow* graph = form().graphWindow();
+    form().helpWindow()->close();
     QCoreApplication::processEvents();
     EXPECT_TRUE(form().isVisible());
     EXPECT_FALSE(form().helpWindow()->isVisible());
     EXPECT_TRUE(graph->isVisible());
-    form().Command6_Click();
+    form().showGraph();
     EXPECT_EQ(form().graphWindow(), graph);
     EXPECT_FALSE(form().isVisible());
 }
 
 TEST_F(Commands, ClosingTheHelpThroughItsFrameOnlyHidesIt) {
-    form().Command7_Click();
-    Form4* help = form().helpWindow();
+    form().showHelp();
+    HelpWindow* help = form().helpWindow();
     help->close();
     EXPECT_FALSE(help->isVisible());
     EXPECT_EQ(form().helpWindow(), help);
@@ -192,7 +192,7 @@ TEST_F(Commands, ClosingTheHelpThroughItsFrameOnlyHidesIt) {
 }
 
 TEST_F(Commands, ExitShowsItsNoticeAndEndsTheProgram) {
-    form().Command4_Click();
+    form().exitProgram();
     ASSERT_EQ(harness.notice->shown.size(), 1U);
     EXPECT_EQ(harness.notice->shown[0].title, "Pellorin");
     EXPECT_EQ(harness.notice->shown[0].text, "This software will exit.");
@@ -214,14 +214,14 @@ TEST(CommandsWithoutSound, MissingChimesChangeNothingButTheSilence) {
     const QString previous = QDir::currentPath();
     QDir::setCurrent(empty.path());
     {
-        Form1Harness harness(nullptr, std::make_unique<platform::EffectSoundControl>());
+        WindowHarness harness(nullptr, std::make_unique<platform::EffectSoundControl>());
         harness.start();
         harness.throwManually(3, 3);
-        harness.form->Command5_Click();
+        harness.form->startAfresh();
         EXPECT_EQ(harness.label("Label17"), "0");
-        harness.form->Command7_Click();
+        harness.form->showHelp();
         EXPECT_TRUE(harness.form->helpWindow()->isVisible());
-        harness.form->Command4_Click();
+        harness.form->exitProgram();
         EXPECT_EQ(harness.programEnds, 1);
     }
     QDir::setCurrent(previous);

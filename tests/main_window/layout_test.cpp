@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "face_pictures.h"
-#include "support/form1_harness.h"
+#include "support/window_harness.h"
 
 namespace {
 
@@ -94,7 +94,7 @@ QRect pixels(const QRect& twips) {
 
 class ExperimentWindowLayout : public ::testing::TestWithParam<Expected> {
 protected:
-    Form1Harness harness;
+    WindowHarness harness;
 };
 
 TEST_P(ExperimentWindowLayout, ControlStandsAtItsPlaceWithItsLook) {
@@ -140,7 +140,7 @@ INSTANTIATE_TEST_SUITE_P(
     });
 
 TEST(MainWindowLayout, HoldsEightyThreeControls) {
-    const Form1Harness harness;
+    const WindowHarness harness;
     int found = 0;
     for (const Expected& expected : expectedControls()) {
         found += harness.form->findChild<QObject*>(expected.name) != nullptr ? 1 : 0;
@@ -152,7 +152,7 @@ TEST(MainWindowLayout, HoldsEightyThreeControls) {
 }
 
 TEST(MainWindowLayout, TimersArePreciseAndStartDisabled) {
-    const Form1Harness harness;
+    const WindowHarness harness;
     const std::vector<std::pair<int, int>> intervals = {{1, 50}, {2, 50}, {3, 100}};
     for (const auto& [number, interval] : intervals) {
         EXPECT_EQ(harness.timer(number)->interval(), interval);
@@ -162,8 +162,8 @@ TEST(MainWindowLayout, TimersArePreciseAndStartDisabled) {
 }
 
 TEST(MainWindowLayout, WindowHasItsCaptionPlaceFixedSizeAndIcon) {
-    const Form1Harness harness;
-    Form1& form = *harness.form;
+    const WindowHarness harness;
+    ExperimentWindow& form = *harness.form;
     EXPECT_TRUE(form.windowTitle().startsWith(QStringLiteral("Pellorin ")));
     EXPECT_GT(form.windowTitle().size(), 9);
     EXPECT_EQ(form.geometry(), QRect(257, 124, 521, 480));
@@ -174,7 +174,7 @@ TEST(MainWindowLayout, WindowHasItsCaptionPlaceFixedSizeAndIcon) {
 }
 
 TEST(MainWindowLayout, FocusMovesAmongTheButtonsInOrder) {
-    const Form1Harness harness;
+    const WindowHarness harness;
     QStringList order;
     QWidget* widget = harness.button(2);
     do {
@@ -202,7 +202,7 @@ protected:
         }
         return false;
     }
-    Form1Harness harness;
+    WindowHarness harness;
 };
 
 // Neighbouring cells overlap by one pixel, so they share one ruled line.

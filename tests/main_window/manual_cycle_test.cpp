@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "support/form1_harness.h"
+#include "support/window_harness.h"
 
 namespace {
 
@@ -19,7 +19,7 @@ protected:
         return shown < 0 ? 0 : shown;
     }
 
-    Form1Harness harness;
+    WindowHarness harness;
 };
 
 TEST_F(ManualCycle, StartsWithFaceOneAndTheReadyButtons) {
@@ -36,7 +36,7 @@ TEST_F(ManualCycle, StartsWithFaceOneAndTheReadyButtons) {
 
 // Without a window manager nothing activates the window; the first showing still sets it up.
 TEST(ManualCycleWithoutActivation, FirstShowingStartsWithFaceOneAndTheReadyButtons) {
-    const Form1Harness harness;
+    const WindowHarness harness;
     harness.form->show();
     EXPECT_TRUE(harness.pictureShown(1, 1));
     EXPECT_FALSE(harness.pictureShown(1, 2));
@@ -45,7 +45,7 @@ TEST(ManualCycleWithoutActivation, FirstShowingStartsWithFaceOneAndTheReadyButto
 }
 
 TEST_F(ManualCycle, ThrowSpinsBothDiceWithOnlyStopTheDiceEnabled) {
-    harness.form->Command8_Click();
+    harness.form->throwDice();
     EXPECT_EQ(harness.enabledButtons(), "2");
     EXPECT_TRUE(harness.timer(1)->isActive());
     EXPECT_TRUE(harness.timer(2)->isActive());
@@ -68,7 +68,7 @@ TEST_F(ManualCycle, StopTheDiceRecordsTheFacesShowing) {
                       large == 3 && small == 5 ? "1" : "0");
         }
     }
-    EXPECT_EQ(harness.form->module1().RatioHistory[1], 1.0F);
+    EXPECT_EQ(harness.form->record().ratioHistory[1], 1.0F);
 }
 
 TEST_F(ManualCycle, EachCycleAddsExactlyOneExperiment) {
@@ -82,51 +82,51 @@ TEST_F(ManualCycle, EachCycleAddsExactlyOneExperiment) {
 
 // Both fields are still 0 at the first throw: counted, but no cell.
 TEST_F(ManualCycle, StopBeforeAnyTickRecordsTheFacesStillInTheFields) {
-    harness.form->Command8_Click();
-    harness.form->Command2_Click();
+    harness.form->throwDice();
+    harness.form->stopDice();
     EXPECT_EQ(harness.label("Label17"), "1");
     EXPECT_EQ(harness.label("Label8"), "0.000");
-    EXPECT_EQ(harness.form->tally().OddCount, 0);
+    EXPECT_EQ(harness.form->tally().oddCount(), 0);
     harness.throwManually(3, 5);
-    harness.form->Form_Activate();
-    harness.form->Command8_Click();
-    harness.form->Command2_Click();
+    harness.form->onActivated();
+    harness.form->throwDice();
+    harness.form->stopDice();
     EXPECT_EQ(harness.label("d35"), "2");
     EXPECT_EQ(harness.label("Label17"), "3");
 }
 
 TEST_F(ManualCycle, RollingOneDieLeavesTheOtherAlone) {
     harness.random->queueFace(4);
-    harness.form->Timer2_Timer();
+    harness.form->rollSmallDie();
     for (int face : {6, 2, 5}) {
         harness.random->queueFace(face);
-        harness.form->Timer1_Timer();
+        harness.form->rollLargeDie();
         EXPECT_EQ(faceShown(1), face);
-        EXPECT_EQ(harness.form->tally().LargeFace, face);
+        EXPECT_EQ(harness.form->tally().largeFace(), face);
         EXPECT_EQ(faceShown(2), 4);
-        EXPECT_EQ(harness.form->tally().SmallFace, 4);
+        EXPECT_EQ(harness.form->tally().smallFace(), 4);
     }
 }
 
 TEST_F(ManualCycle, ActivationPutsTheDiceOnFaceOneAndKeepsTheTally) {
     harness.throwManually(6, 4);
-    harness.form->Form_Activate();
+    harness.form->onActivated();
     EXPECT_EQ(faceShown(1), 1);
     EXPECT_EQ(faceShown(2), 1);
-    EXPECT_EQ(harness.form->tally().LargeFace, 6);
+    EXPECT_EQ(harness.form->tally().largeFace(), 6);
     EXPECT_EQ(harness.label("d64"), "1");
     EXPECT_EQ(harness.enabledButtons(), "145678");
 }
 
 // Coming back from the help window while the dice spin must leave "Stop the dice" usable.
 TEST_F(ManualCycle, ActivationWhileTheDiceSpinKeepsThemStoppable) {
-    harness.form->Command8_Click();
+    harness.form->throwDice();
     harness.random->queueFace(5);
-    harness.form->Timer1_Timer();
-    harness.form->Form_Activate();
+    harness.form->rollLargeDie();
+    harness.form->onActivated();
     EXPECT_EQ(harness.enabledButtons(), "2");
     EXPECT_EQ(faceShown(1), 5);
-    harness.form->Command2_Click();
+    harness.form->stopDice();
     EXPECT_EQ(harness.label("Label17"), "1");
 }
 
@@ -134,13 +134,13 @@ TEST_F(ManualCycle, ExperimentsBeyondOneThousandAreShownButNotStored) {
     for (int i = 0; i < 1000; ++i) {
         harness.throwManually(2, 4);
     }
-    const auto history = harness.form->module1().RatioHistory;
+    const auto history = harness.form->record().ratioHistory;
     harness.throwManually(5, 5);
     EXPECT_EQ(harness.label("Label17"), "1001");
     EXPECT_EQ(harness.label("Label4"), "1");
     EXPECT_EQ(harness.label("Label8"), "0.001");
     EXPECT_EQ(harness.label("d55"), "1");
-    EXPECT_EQ(harness.form->module1().RatioHistory, history);
+    EXPECT_EQ(harness.form->record().ratioHistory, history);
 }
 
 }  // namespace

@@ -7,7 +7,7 @@
 
 #include "mixing_generator.h"
 #include "number_text.h"
-#include "support/form1_harness.h"
+#include "support/window_harness.h"
 
 namespace {
 
@@ -76,14 +76,14 @@ private:
 
     void startProgram() {
         harness_ =
-            std::make_unique<Form1Harness>(std::make_unique<experiment::MixingGenerator>(rng_()));
+            std::make_unique<WindowHarness>(std::make_unique<experiment::MixingGenerator>(rng_()));
         harness_->start();
         faceless_ = 0;
         ++programs_;
     }
 
     [[nodiscard]] QWidget* window(int number) const {
-        Form1& form = *harness_->form;
+        ExperimentWindow& form = *harness_->form;
         QWidget* found = number == 1   ? static_cast<QWidget*>(&form)
                          : number == 2 ? static_cast<QWidget*>(form.graphWindow())
                                        : static_cast<QWidget*>(form.helpWindow());
@@ -91,9 +91,9 @@ private:
     }
 
     void act(const Choice& choice) {
-        Form1& form = *harness_->form;
-        const int countBefore = form.module1().ExperimentCount;
-        const bool facelessBefore = form.tally().LargeFace == 0 || form.tally().SmallFace == 0;
+        ExperimentWindow& form = *harness_->form;
+        const int countBefore = form.record().experimentCount;
+        const bool facelessBefore = form.tally().largeFace() == 0 || form.tally().smallFace() == 0;
         switch (choice.event) {
             case Event::Click:
                 // A person clicks only what is shown; a disabled button does nothing.
@@ -112,9 +112,9 @@ private:
             case Event::Close:
                 if (window(choice.which) != nullptr) {
                     if (choice.which == 2) {
-                        form.graphWindow()->Command1_Click();
+                        form.graphWindow()->close();
                     } else {
-                        form.helpWindow()->Command1_Click();
+                        form.helpWindow()->close();
                     }
                 }
                 break;
@@ -124,7 +124,7 @@ private:
                 }
                 break;
         }
-        const int countAfter = form.module1().ExperimentCount;
+        const int countAfter = form.record().experimentCount;
         if (countAfter == 0) {
             faceless_ = 0;
         } else if (countAfter == countBefore + 1 && choice.event == Event::Click &&
@@ -134,23 +134,23 @@ private:
     }
 
     void tick(int timer) const {
-        Form1& form = *harness_->form;
+        ExperimentWindow& form = *harness_->form;
         if (!harness_->timer(timer)->isActive()) {
             return;
         }
         if (timer == 1) {
-            form.Timer1_Timer();
+            form.rollLargeDie();
         } else if (timer == 2) {
-            form.Timer2_Timer();
+            form.rollSmallDie();
         } else {
-            form.Timer3_Timer();
+            form.runStep();
         }
     }
 
     void check() const {
-        const Form1& form = *harness_->form;
+        const ExperimentWindow& form = *harness_->form;
         const auto& tally = form.tally();
-        const int count = form.module1().ExperimentCount;
+        const int count = form.record().experimentCount;
         // The labels stay blank until the first record or Init.
         const bool written = !harness_->label("Label17").isEmpty();
         int cells = 0;
@@ -167,15 +167,15 @@ private:
             }
         }
         ASSERT_EQ(cells, count - faceless_);
-        ASSERT_EQ(tally.OddCount, odd);
+        ASSERT_EQ(tally.oddCount(), odd);
         for (int n = count + 1; n <= experiment::kExperimentLimit; ++n) {
-            ASSERT_EQ(form.module1().RatioHistory.at(n), 0.0F) << n;
+            ASSERT_EQ(form.record().ratioHistory.at(n), 0.0F) << n;
         }
         if (written) {
             ASSERT_EQ(harness_->label("Label17"), QString::number(count));
-            ASSERT_EQ(harness_->label("Label4"), QString::number(tally.OddCount));
+            ASSERT_EQ(harness_->label("Label4"), QString::number(tally.oddCount()));
             ASSERT_EQ(harness_->label("Label8"),
-                      QString::fromStdString(experiment::ratioText(form.module1().OddRatio)));
+                      QString::fromStdString(experiment::ratioText(form.record().oddRatio)));
         }
         ASSERT_TRUE(canGoOn()) << harness_->enabledButtons().toStdString();
         QWidget* focused = QApplication::focusWidget();
@@ -200,7 +200,7 @@ private:
     }
 
     std::mt19937 rng_;
-    std::unique_ptr<Form1Harness> harness_;
+    std::unique_ptr<WindowHarness> harness_;
     int faceless_ = 0;
     int programs_ = 0;
     std::set<std::string> states_;

@@ -2,7 +2,7 @@
 
 #include <QSignalSpy>
 
-#include "form4.h"
+#include "help_window.h"
 #include "help_text.h"
 #include "picture_box.h"
 
@@ -61,10 +61,10 @@ TEST(HelpText, HasTwentySevenLinesWithItsHeadingsAndSeparators) {
     EXPECT_TRUE(line(13).contains(QStringLiteral("9/36 , which is reduced to 1/4.")));
 }
 
-class HelpWindow : public ::testing::Test {
+class HelpWindowTest : public ::testing::Test {
 protected:
     QImage print() {
-        window.Form_Activate();
+        window.onActivated();
         return window.findChild<platform::PictureBox*>(QStringLiteral("Picture1"))->image();
     }
     static int inkIn(const QImage& image, int top, int bottom) {
@@ -78,10 +78,10 @@ protected:
     }
 
     platform::ActivationTracker tracker;
-    Form4 window{tracker};
+    HelpWindow window{tracker};
 };
 
-TEST_F(HelpWindow, PrintsTheTextOnceFromTheSecondLine) {
+TEST_F(HelpWindowTest, PrintsTheTextOnceFromTheSecondLine) {
     const QImage image = print();
     const int lineHeight = QFontMetrics(window.findChild<QWidget*>("Picture1")->font()).height();
     EXPECT_EQ(inkIn(image, 0, lineHeight), 0);
@@ -91,12 +91,12 @@ TEST_F(HelpWindow, PrintsTheTextOnceFromTheSecondLine) {
     EXPECT_EQ(inkIn(image, 27 * lineHeight, image.height()), 0);
 }
 
-TEST_F(HelpWindow, EveryActivationPrintsTheSameImage) {
+TEST_F(HelpWindowTest, EveryActivationPrintsTheSameImage) {
     const QImage first = print();
     EXPECT_EQ(print(), first);
 }
 
-TEST_F(HelpWindow, HasItsPlaceCaptionAndControls) {
+TEST_F(HelpWindowTest, HasItsPlaceCaptionAndControls) {
     EXPECT_EQ(window.geometry(), QRect(232, 149, 570, 479));
     EXPECT_EQ(window.windowTitle(),
               QStringLiteral("Pellorin＿Help（Question and Operation method）6.2022"));
@@ -107,10 +107,10 @@ TEST_F(HelpWindow, HasItsPlaceCaptionAndControls) {
     EXPECT_DOUBLE_EQ(window.findChild<QWidget*>("Picture1")->font().pointSizeF(), 11.25);
 }
 
-TEST_F(HelpWindow, CloseAndTheFrameCloseOnlyHideIt) {
-    QSignalSpy closed(&window, &Form4::closed);
+TEST_F(HelpWindowTest, CloseAndTheFrameCloseOnlyHideIt) {
+    QSignalSpy closed(&window, &HelpWindow::closed);
     window.show();
-    window.Command1_Click();
+    window.close();
     EXPECT_FALSE(window.isVisible());
     window.show();
     window.close();

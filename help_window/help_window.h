@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "activation.h"
@@ -9,13 +10,14 @@ class PictureBox;
 
 // The help window: the problem and how to operate the program, printed afresh on every
 // activation. Closing it only hides it.
-class Form4 : public platform::SecondaryWindow {
+class HelpWindow : public platform::SecondaryWindow {
     Q_OBJECT
 public:
-    explicit Form4(platform::ActivationTracker& activation);
+    explicit HelpWindow(platform::ActivationTracker& activation);
 
-    void Form_Activate();
+    // Prints the help text on a cleared canvas.
+    void onActivated();
 
 private:
-    platform::PictureBox* Picture1;
+    platform::PictureBox* canvas_;
 };

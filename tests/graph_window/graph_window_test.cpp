@@ -1,9 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <QPushButton>
 #include <QSignalSpy>
 #include <cmath>
 
-#include "form2.h"
+#include "graph_window.h"
 #include "picture_box.h"
 #include "ratio_graph.h"
 
@@ -19,19 +20,19 @@ QPoint toPixel(double x, double y) {
             static_cast<int>(std::lround(y * 317 / 120))};
 }
 
-class GraphWindow : public ::testing::Test {
+class GraphWindowTest : public ::testing::Test {
 protected:
     QImage draw() {
         if (!window) {
-            window = std::make_unique<Form2>(shared, tracker);
+            window = std::make_unique<GraphWindow>(shared, tracker);
         }
-        window->Form_Activate();
+        window->onActivated();
         return window->findChild<platform::PictureBox*>(QStringLiteral("Picture1"))->image();
     }
     void record(std::initializer_list<float> ratios) {
         for (float ratio : ratios) {
-            ++shared.ExperimentCount;
-            shared.RatioHistory.at(shared.ExperimentCount) = ratio;
+            ++shared.experimentCount;
+            shared.ratioHistory.at(shared.experimentCount) = ratio;
         }
     }
     // The colour is within one pixel of the point, for rounding.
@@ -56,12 +57,12 @@ protected:
         return count;
     }
 
-    experiment::Module1 shared;
+    experiment::ExperimentRecord shared;
     platform::ActivationTracker tracker;
-    std::unique_ptr<Form2> window;
+    std::unique_ptr<GraphWindow> window;
 };
 
-TEST_F(GraphWindow, WithoutExperimentsShowsTheFrameTheScaleAndOnePoint) {
+TEST_F(GraphWindowTest, WithoutExperimentsShowsTheFrameTheScaleAndOnePoint) {
     const QImage image = draw();
     EXPECT_EQ(image.size(), QSize(629, 317));
     EXPECT_TRUE(near(image, toPixel(100, 50), kBlack));     // vertical axis
@@ -74,7 +75,7 @@ TEST_F(GraphWindow, WithoutExperimentsShowsTheFrameTheScaleAndOnePoint) {
     EXPECT_EQ(countColour(image, kBlue), 1);
 }
 
-TEST_F(GraphWindow, ScaleTextsAreDrawnInBlack) {
+TEST_F(GraphWindowTest, ScaleTextsAreDrawnInBlack) {
     const QImage image = draw();
     for (const QRect& textArea :
          {QRect(toPixel(60, 83), QSize(20, 10)), QRect(toPixel(185, 112), QSize(15, 10)),
@@ -93,7 +94,7 @@ void PrintTo(const OnePoint& c, std::ostream* os) {
     *os << c.name;
 }
 
-class GraphWindowOneExperiment : public GraphWindow,
+class GraphWindowOneExperiment : public GraphWindowTest,
                                  public ::testing::WithParamInterface<OnePoint> {};
 
 TEST_P(GraphWindowOneExperiment, ShowsOnePointAndNoSegment) {
@@ -133,7 +134,7 @@ INSTANTIATE_TEST_SUITE_P(
                       RatioHeight{"TwentyNineFiftieths", static_cast<float>(29.0 / 50.0), 53}),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST_F(GraphWindow, AQuarterLiesOnTheDashedLine) {
+TEST_F(GraphWindowTest, AQuarterLiesOnTheDashedLine) {
     for (int n = 1; n <= 100; ++n) {
         record({n == 100 ? 0.25F : 0.5F});
     }
@@ -141,7 +142,7 @@ TEST_F(GraphWindow, AQuarterLiesOnTheDashedLine) {
     EXPECT_TRUE(near(image, toPixel(200, 85), kBlue));
 }
 
-TEST_F(GraphWindow, AThousandExperimentsReachTheRightInnerEdge) {
+TEST_F(GraphWindowTest, AThousandExperimentsReachTheRightInnerEdge) {
     for (int n = 1; n <= 1000; ++n) {
         record({0.5F});
     }
@@ -150,7 +151,7 @@ TEST_F(GraphWindow, AThousandExperimentsReachTheRightInnerEdge) {
     EXPECT_TRUE(near(image, QPoint(image.width() - 1, toPixel(0, 60).y()), kBlue));
 }
 
-TEST_F(GraphWindow, RedrawingAnUnchangedHistoryChangesNothing) {
+TEST_F(GraphWindowTest, RedrawingAnUnchangedHistoryChangesNothing) {
     record({1.0F, 0.5F, 0.333F, 0.25F});
     const QImage first = draw();
     const QImage second = draw();
@@ -158,27 +159,27 @@ TEST_F(GraphWindow, RedrawingAnUnchangedHistoryChangesNothing) {
 }
 
 // A window that stays open draws the new history over the old one.
-TEST_F(GraphWindow, AClearedHistoryLeavesTheOldPolylineWithTheNewPoint) {
+TEST_F(GraphWindowTest, AClearedHistoryLeavesTheOldPolylineWithTheNewPoint) {
     for (int n = 1; n <= 200; ++n) {
         record({1.0F});
     }
     draw();
-    shared = experiment::Module1{};
+    shared = experiment::ExperimentRecord{};
     const QImage image = draw();
     EXPECT_TRUE(near(image, toPixel(250, 10), kBlue));
     EXPECT_TRUE(near(image, toPixel(101, 110), kBlue));
 }
 
-TEST_F(GraphWindow, CountsPastTheHistoryAreDrawnUpToItsLastEntry) {
+TEST_F(GraphWindowTest, CountsPastTheHistoryAreDrawnUpToItsLastEntry) {
     for (int n = 1; n <= 1000; ++n) {
         record({0.5F});
     }
-    shared.ExperimentCount = 1500;
+    shared.experimentCount = 1500;
     const QImage image = draw();
     EXPECT_TRUE(near(image, QPoint(image.width() - 1, toPixel(0, 60).y()), kBlue));
 }
 
-TEST_F(GraphWindow, HasItsPlaceCaptionAndControls) {
+TEST_F(GraphWindowTest, HasItsPlaceCaptionAndControls) {
     draw();
     EXPECT_EQ(window->geometry(), QRect(211, 113, 650, 378));
     EXPECT_TRUE(window->windowTitle().startsWith(QStringLiteral(" Graph ")));
@@ -191,20 +192,18 @@ TEST_F(GraphWindow, HasItsPlaceCaptionAndControls) {
               QRect(0, 24, 648, 1));
 }
 
-TEST_F(GraphWindow, CloseAndTheFrameCloseBothHandControlBack) {
+TEST_F(GraphWindowTest, CloseAndTheFrameCloseBothHandControlBack) {
     for (const bool throughFrame : {false, true}) {
-        auto* form = new Form2(shared, tracker);
-        QPointer<Form2> alive(form);
-        QSignalSpy closed(form, &Form2::closed);
+        auto form = std::make_unique<GraphWindow>(shared, tracker);
+        QSignalSpy closed(form.get(), &GraphWindow::closed);
         form->show();
         if (throughFrame) {
             form->close();
         } else {
-            form->Command1_Click();
+            form->findChild<QPushButton*>(QStringLiteral("Command1"))->click();
         }
         EXPECT_EQ(closed.count(), 1);
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        EXPECT_TRUE(alive.isNull());
+        EXPECT_TRUE(form->isHidden());
     }
 }
 

@@ -1,11 +1,12 @@
-#include "form1_services.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "experiment_services.h"
 
 #include <QCoreApplication>
 
 #include "mixing_generator.h"
 #include "system_clock.h"
 
-Form1Services systemServices() {
+ExperimentServices systemServices() {
     return {std::make_unique<platform::SystemClock>(),
             std::make_unique<experiment::MixingGenerator>(),
             std::make_unique<platform::EffectSoundControl>(),

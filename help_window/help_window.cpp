@@ -1,4 +1,5 @@
-#include "form4.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "help_window.h"
 
 #include <QPainter>
 #include <QPushButton>
@@ -6,42 +7,44 @@
 #include "fonts.h"
 #include "help_text.h"
 #include "picture_box.h"
-#include "windows.h"
+#include "window_geometry.h"
 
-Form4::Form4(platform::ActivationTracker& activation) : Picture1(new platform::PictureBox(this)) {
+HelpWindow::HelpWindow(platform::ActivationTracker& activation)
+    : canvas_(new platform::PictureBox(this)) {
     setObjectName(QStringLiteral("Form4"));
     setWindowTitle(QStringLiteral("Pellorin＿Help（Question and Operation method）6.2022"));
     platform::setFixedClientArea(this, platform::twipsRect(3480, 2235, 8550, 7185));
 
-    QPushButton* close = addCloseButton(platform::twipsRect(7560, 0, 855, 375));
+    QPushButton* close =
+        addCloseButton(QStringLiteral("Command1"), platform::twipsRect(7560, 0, 855, 375));
 
-    Picture1->setObjectName(QStringLiteral("Picture1"));
-    Picture1->setGeometry(platform::twipsRect(120, 480, 8295, 6615));
-    Picture1->setFont(platform::designFont(11.25));
-    setTabOrder(close, Picture1);
+    canvas_->setObjectName(QStringLiteral("Picture1"));
+    canvas_->setGeometry(platform::twipsRect(120, 480, 8295, 6615));
+    canvas_->setFont(platform::designFont(11.25));
+    setTabOrder(close, canvas_);
     // The canvas is a picture; a screen reader reads the text from its description.
     QStringList text;
     for (const char* line : help::helpText()) {
         text << QString::fromUtf8(line);
     }
-    Picture1->setAccessibleDescription(text.join(QLatin1Char('\n')));
+    canvas_->setAccessibleDescription(text.join(QLatin1Char('\n')));
 
     platform::addRule(this, QStringLiteral("Line1"), platform::twipsRect(120, 360, 8280, 15));
 
-    activation.watch(this, [this] { Form_Activate(); });
+    activation.watch(this, [this] { onActivated(); });
 }
 
-void Form4::Form_Activate() {
-    Picture1->cls();
-    QPainter painter(&Picture1->image());
-    painter.setFont(Picture1->font());
+void HelpWindow::onActivated() {
+    canvas_->clear();
+    QPainter painter(&canvas_->image());
+    painter.setFont(canvas_->font());
     painter.setPen(Qt::black);
-    const QFontMetrics metrics(Picture1->font());
+    const QFontMetrics metrics(canvas_->font());
     int top = 0;
     for (const char* line : help::helpText()) {
         painter.drawText(QPoint(0, top + metrics.ascent()), QString::fromUtf8(line));
         top += metrics.height();
     }
     painter.end();
-    Picture1->update();
+    canvas_->update();
 }

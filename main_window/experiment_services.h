@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <functional>
@@ -8,7 +9,7 @@
 #include "sound_control.h"
 
 // What the experiment window takes from the world outside it; tests hand in their own.
-struct Form1Services {
+struct ExperimentServices {
     std::unique_ptr<experiment::Clock> clock;
     std::unique_ptr<experiment::RandomSource> random;
     std::unique_ptr<platform::SoundControl> sound;
@@ -18,4 +19,4 @@ struct Form1Services {
 };
 
 // The real clock, generator, sound, notice and end of the program.
-Form1Services systemServices();
+ExperimentServices systemServices();

@@ -1,17 +1,18 @@
-#include "face_picture.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "die_face_view.h"
 
 #include <QPainter>
 #include <utility>
 
 #include "accessibility.h"
 
-FacePicture::FacePicture(QImage picture, QWidget* parent)
+DieFaceView::DieFaceView(QImage picture, QWidget* parent)
     : QWidget(parent), picture_(std::move(picture)) {
     setAttribute(Qt::WA_OpaquePaintEvent);
-    platform::installAccessibleGraphics();
+    platform::presentAsGraphic(this);
 }
 
-void FacePicture::paintEvent(QPaintEvent* /*event*/) {
+void DieFaceView::paintEvent(QPaintEvent* /*event*/) {
     QPainter painter(this);
     painter.drawImage(rect(), picture_);
 }

@@ -9,12 +9,14 @@
 #include "doubles/answering_notice.h"
 #include "doubles/fake_dice.h"
 #include "doubles/recording_sound.h"
-#include "form1.h"
+#include "experiment_window.h"
+#include "graph_window.h"
+#include "help_window.h"
 
 // The experiment window with recording doubles for everything it takes from outside.
-struct Form1Harness {
+struct WindowHarness {
     // With a generator of the test's own, `random` stays null.
-    explicit Form1Harness(std::unique_ptr<experiment::RandomSource> generator = nullptr,
+    explicit WindowHarness(std::unique_ptr<experiment::RandomSource> generator = nullptr,
                           std::unique_ptr<platform::SoundControl> soundControl = nullptr) {
         auto clock_owned = std::make_unique<FrozenClock>();
         auto random_owned = std::make_unique<ScriptedRandom>();
@@ -28,8 +30,8 @@ struct Form1Harness {
             generator ? std::move(generator) : std::move(random_owned);
         std::unique_ptr<platform::SoundControl> chosenSound =
             soundControl ? std::move(soundControl) : std::move(sound_owned);
-        form = std::make_unique<Form1>(
-            Form1Services{std::move(clock_owned), std::move(chosenRandom), std::move(chosenSound),
+        form = std::make_unique<ExperimentWindow>(
+            ExperimentServices{std::move(clock_owned), std::move(chosenRandom), std::move(chosenSound),
                           std::move(notice_owned), [this] { ++programEnds; }});
     }
 
@@ -65,21 +67,21 @@ struct Form1Harness {
     }
     // One manual experiment with the given faces.
     void throwManually(int large, int small) const {
-        form->Command8_Click();
+        form->throwDice();
         random->queueFace(large);
-        form->Timer1_Timer();
+        form->rollLargeDie();
         random->queueFace(small);
-        form->Timer2_Timer();
-        form->Command2_Click();
+        form->rollSmallDie();
+        form->stopDice();
     }
 
-    Form1Harness(const Form1Harness&) = delete;
-    Form1Harness& operator=(const Form1Harness&) = delete;
+    WindowHarness(const WindowHarness&) = delete;
+    WindowHarness& operator=(const WindowHarness&) = delete;
 
     FrozenClock* clock = nullptr;
     ScriptedRandom* random = nullptr;
     RecordingSound* sound = nullptr;
     AnsweringNotice* notice = nullptr;
     int programEnds = 0;
-    std::unique_ptr<Form1> form;
+    std::unique_ptr<ExperimentWindow> form;
 };

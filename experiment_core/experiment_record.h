@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <array>
@@ -9,11 +10,11 @@ namespace experiment {
 inline constexpr int kExperimentLimit = 1000;
 
 // The values the experiment window writes and the graph window reads.
-struct Module1 {
-    std::int16_t ExperimentCount = 0;
-    float OddRatio = 0.0F;
+struct ExperimentRecord {
+    std::int16_t experimentCount = 0;
+    float oddRatio = 0.0F;
     // Entry n is the ratio after experiment n; entry 0 is never written.
-    std::array<float, kExperimentLimit + 1> RatioHistory{};
+    std::array<float, kExperimentLimit + 1> ratioHistory{};
 };
 
 }  // namespace experiment

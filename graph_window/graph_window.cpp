@@ -1,0 +1,42 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "graph_window.h"
+
+#include <QPainter>
+#include <QPushButton>
+#include <algorithm>
+
+#include "number_text.h"
+#include "picture_box.h"
+#include "ratio_graph.h"
+#include "window_geometry.h"
+
+GraphWindow::GraphWindow(const experiment::ExperimentRecord& record,
+                         platform::ActivationTracker& activation)
+    : record_(record), canvas_(new platform::PictureBox(this)) {
+    setObjectName(QStringLiteral("Form2"));
+    setWindowTitle(QStringLiteral(" Graph ") + QString::fromUtf8(platform::kAuthorshipNotice));
+    platform::setFixedClientArea(this, platform::twipsRect(3165, 1695, 9750, 5670));
+
+    canvas_->setObjectName(QStringLiteral("Picture1"));
+    canvas_->setGeometry(platform::twipsRect(120, 600, 9495, 4815));
+
+    platform::addRule(this, QStringLiteral("Line5"), platform::twipsRect(0, 360, 9720, 15));
+    setTabOrder(canvas_,
+                addCloseButton(QStringLiteral("Command1"), platform::twipsRect(8760, 0, 975, 375)));
+
+    activation.watch(this, [this] { onActivated(); });
+}
+
+void GraphWindow::onActivated() {
+    QImage& image = canvas_->image();
+    QPainter painter(&image);
+    graph::drawRatioGraph(painter, canvas_->contentsRect().size(), record_);
+    painter.end();
+    canvas_->update();
+    const int drawn = std::min<int>(record_.experimentCount, experiment::kExperimentLimit);
+    canvas_->setAccessibleDescription(
+        QStringLiteral("Ratio of odd products: %1 experiments drawn, latest ratio %2; "
+                       "dashed reference line at 1/4")
+            .arg(drawn)
+            .arg(QString::fromStdString(experiment::ratioText(record_.oddRatio))));
+}

@@ -1,0 +1,191 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "control_table.h"
+
+#include <array>
+#include <utility>
+
+namespace controls {
+
+Control& Control::at(int left, int top, int width, int height) {
+    place = {left, top, width, height};
+    return *this;
+}
+Control& Control::captioned(std::string text) {
+    caption = std::move(text);
+    return *this;
+}
+Control& Control::font(double pointSize, bool isBold) {
+    points = pointSize;
+    bold = isBold;
+    return *this;
+}
+Control& Control::coloured(Colour background, Colour text) {
+    back = background;
+    ink = text;
+    return *this;
+}
+Control& Control::framed(bool hasBorder) {
+    border = hasBorder;
+    return *this;
+}
+Control& Control::described(std::string text) {
+    description = std::move(text);
+    return *this;
+}
+Control& Control::showing(Value shown) {
+    value = shown;
+    return *this;
+}
+Control& Control::asButton(buttons::Button which) {
+    button = which;
+    return *this;
+}
+Control& Control::asCell(int largeFace, int smallFace) {
+    large = largeFace;
+    small = smallFace;
+    return *this;
+}
+Control& Control::asDieFace(experiment::Die which, int shownFace) {
+    die = which;
+    face = shownFace;
+    return *this;
+}
+
+namespace {
+
+using buttons::Button;
+
+constexpr double kSmall = 11.25;
+constexpr double kMedium = 12.0;
+constexpr double kLarge = 14.25;
+constexpr double kValue = 15.75;
+constexpr double kCorner = 9.75;
+constexpr int kLabelHeight = 375;
+
+Control button(Button which, std::string id, std::string caption) {
+    return Control(Kind::Button, std::move(id)).asButton(which).captioned(std::move(caption));
+}
+
+// A white, framed, bold label of the standard height.
+Control label(std::string id, int left, int top, int width, double points) {
+    return Control(Kind::Label, std::move(id))
+        .at(left, top, width, kLabelHeight)
+        .font(points, true)
+        .coloured(Colour::White, Colour::ButtonText)
+        .framed(true);
+}
+
+// The cells, column by column from the right, each column from the bottom up.
+void addCells(std::vector<Control>& table) {
+    for (int small = 6; small >= 1; --small) {
+        for (int large = 6; large >= 1; --large) {
+            const bool odd = large % 2 == 1 && small % 2 == 1;
+            table.push_back(
+                label("d" + std::to_string(large) + std::to_string(small),
+                      1560 + 960 * (small - 1), 2760 + 360 * (large - 1), 975, kValue)
+                    .coloured(Colour::White, odd ? Colour::Blue : Colour::Black)
+                    .asCell(large, small)
+                    .described("Large " + std::to_string(large) + ", small " +
+                               std::to_string(small)));
+        }
+    }
+}
+
+void addDieFaces(std::vector<Control>& table, experiment::Die die, Twips place) {
+    const bool large = die == experiment::Die::Large;
+    for (int face = 6; face >= 1; --face) {
+        table.push_back(Control(Kind::DieFace, std::string(large ? "Image1(" : "Image2(") +
+                                                   std::to_string(face) + ")")
+                            .at(place.left, place.top, place.width, place.height)
+                            .asDieFace(die, face)
+                            .described((large ? "Large die, face " : "Small die, face ") +
+                                       std::to_string(face)));
+    }
+}
+
+// A header of the table, in fullwidth digits: a row's large face or a column's small face.
+Control header(std::string id, int face, int left, int top, int width, const char* what) {
+    static const std::array<const char*, 6> fullwidthDigits = {"１", "２", "３",
+                                                                "４", "５", "６"};
+    return label(std::move(id), left, top, width, kValue)
+        .coloured(Colour::White, Colour::Black)
+        .captioned(fullwidthDigits.at(static_cast<std::size_t>(face - 1)))
+        .described(what + std::to_string(face));
+}
+
+Control columnHeader(std::string id, int face) {
+    return header(std::move(id), face, 1560 + 960 * (face - 1), 2400, 975,
+                  "Column of small die face ");
+}
+
+std::vector<Control> buildTable() {
+    std::vector<Control> table = {
+        button(Button::Stop, "Command3", "Stop").at(4920, 6360, 1935, 615).font(kLarge, true),
+        button(Button::Automatic, "Command1", "Automatic")
+            .at(2760, 6360, 1935, 615)
+            .font(kLarge, true),
+        button(Button::ThrowDice, "Command8", "Throw the dice")
+            .at(5640, 5040, 1935, 495)
+            .font(kMedium, true),
+        button(Button::Help, "Command7", "Help").at(6120, 0, 855, 375).font(kSmall, false),
+        button(Button::GraphDisplay, "Command6", "Graph display")
+            .at(360, 6360, 1935, 615)
+            .font(kMedium, true),
+        Control(Kind::SoundControl, "MMControl1").at(3960, 480, 3540, 330),
+        button(Button::Init, "Command5", "Init").at(6960, 0, 855, 375).font(kSmall, false),
+        button(Button::Exit, "Command4", "Exit").at(0, 0, 855, 375).font(kSmall, false),
+        button(Button::StopDice, "Command2", "Stop the dice")
+            .at(5640, 5640, 1935, 495)
+            .font(kMedium, true),
+        label("Label9", 120, 5760, 3495, kMedium).captioned("Percentage of odd products"),
+        label("Label8", 3720, 5760, 1575, kValue)
+            .showing(Value::Ratio)
+            .described("Percentage of odd products"),
+        label("Label6", 120, 5400, 3615, kMedium).captioned("Number of odd products"),
+        label("Label4", 3720, 5400, 1575, kValue)
+            .showing(Value::OddCount)
+            .described("Number of odd products"),
+    };
+    addCells(table);
+    for (int face = 6; face >= 1; --face) {
+        table.push_back(header("Label2" + std::to_string(face), face, 120,
+                               2760 + 360 * (face - 1), 1455, "Row of large die face "));
+    }
+    table.push_back(columnHeader("Label19", 6));
+    table.push_back(columnHeader("Label18", 5));
+    addDieFaces(table, experiment::Die::Small, {4800, 960, 705, 735});
+    addDieFaces(table, experiment::Die::Large, {2280, 720, 945, 975});
+    table.push_back(label("Label17", 3720, 5040, 1575, kValue)
+                        .showing(Value::ExperimentCount)
+                        .described("Number of experiments"));
+    table.push_back(label("Label16", 120, 5040, 3495, kSmall).captioned("Number of experiments"));
+    table.push_back(label("Label15", 1200, 0, 4575, kValue)
+                        .captioned("Pellorin")
+                        .coloured(Colour::LightCyan, Colour::WindowText));
+    table.push_back(Control(Kind::Rule, "Line1").at(-240, 360, 8160, 15));
+    table.push_back(columnHeader("Label11", 4));
+    table.push_back(columnHeader("Label10", 3));
+    table.push_back(columnHeader("Label7", 2));
+    table.push_back(columnHeader("Label5", 1));
+    table.push_back(label("Label3", 120, 2400, 1455, kCorner)
+                        .captioned("Large＼Small")
+                        .described("Rows: large die, columns: small die"));
+    table.push_back(label("Label2", 4320, 1800, 1575, kValue)
+                        .captioned("Small dice")
+                        .coloured(Colour::ButtonFace, Colour::ButtonText)
+                        .framed(false));
+    table.push_back(label("Label1", 2040, 1800, 1575, kValue)
+                        .captioned("Large dice")
+                        .coloured(Colour::ButtonFace, Colour::ButtonText)
+                        .framed(false));
+    return table;
+}
+
+}  // namespace
+
+const std::vector<Control>& experimentWindowControls() {
+    static const std::vector<Control> table = buildTable();
+    return table;
+}
+
+}  // namespace controls

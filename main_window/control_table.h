@@ -1,0 +1,70 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "button_states.h"
+#include "die.h"
+
+namespace controls {
+
+enum class Kind { Button, Label, DieFace, SoundControl, Rule };
+
+// Where a colour comes from: the desktop's scheme or a fixed value.
+enum class Colour { ButtonFace, ButtonText, WindowText, White, LightCyan, Black, Blue };
+
+// The values the summary labels show.
+enum class Value { None, ExperimentCount, OddCount, Ratio };
+
+// A rectangle in twips from the client area's top-left corner. For a rule, its start and
+// extent.
+struct Twips {
+    int left = 0;
+    int top = 0;
+    int width = 0;
+    int height = 0;
+};
+
+// One control of the experiment window. Rows are written with the setters below, which name
+// what they set.
+struct Control {
+    Control(Kind kind, std::string id) : id(std::move(id)), kind(kind) {}
+
+    Control& at(int left, int top, int width, int height);
+    Control& captioned(std::string text);
+    Control& font(double pointSize, bool isBold);
+    Control& coloured(Colour background, Colour text);
+    Control& framed(bool hasBorder);
+    Control& described(std::string text);
+    Control& showing(Value shown);
+    Control& asButton(buttons::Button which);
+    Control& asCell(int largeFace, int smallFace);
+    Control& asDieFace(experiment::Die which, int shownFace);
+
+    // The control's id (its object name), as in the design: "Command8", "d35", "Image1(3)".
+    std::string id;
+    Kind kind;
+    std::string caption;
+    Twips place;
+    double points = 0.0;
+    bool bold = false;
+    Colour back = Colour::ButtonFace;
+    Colour ink = Colour::ButtonText;
+    bool border = false;
+    // What a screen reader says the control means, beside the text it shows.
+    std::string description;
+    // What the window keeps the control as.
+    buttons::Button button = buttons::Button::Automatic;
+    Value value = Value::None;
+    int large = 0;  // table cells: the pair of faces
+    int small = 0;
+    experiment::Die die = experiment::Die::Large;  // die faces: the die and its face
+    int face = 0;
+};
+
+// Every control of the experiment window, in the order the window creates them.
+const std::vector<Control>& experimentWindowControls();
+
+}  // namespace controls

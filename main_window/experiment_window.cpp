@@ -1,0 +1,291 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "experiment_window.h"
+
+#include <QCloseEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QTimer>
+
+#include "control_factory.h"
+#include "control_table.h"
+#include "die_face_view.h"
+#include "face_pictures.h"
+#include "graph_window.h"
+#include "help_window.h"
+#include "number_text.h"
+#include "window_geometry.h"
+
+namespace {
+
+using buttons::Button;
+using buttons::Step;
+
+QString text(const std::string& value) {
+    return QString::fromStdString(value);
+}
+
+QTimer* preciseTimer(QObject* window, const char* id, int milliseconds) {
+    auto* timer = new QTimer(window);
+    timer->setObjectName(QString::fromUtf8(id));
+    timer->setTimerType(Qt::PreciseTimer);
+    timer->setInterval(milliseconds);
+    return timer;
+}
+
+}  // namespace
+
+ExperimentWindow::ExperimentWindow(ExperimentServices services, QWidget* parent)
+    : QWidget(parent),
+      services_(std::move(services)),
+      roller_(*services_.clock, *services_.random),
+      largeDieTimer_(preciseTimer(this, "Timer1", 50)),
+      smallDieTimer_(preciseTimer(this, "Timer2", 50)),
+      runTimer_(preciseTimer(this, "Timer3", 100)),
+      activation_(this) {
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QStringLiteral("Pellorin ") + QString::fromUtf8(platform::kAuthorshipNotice));
+    setWindowIcon(assets::windowIcon());
+    platform::setFixedClientArea(this, platform::twipsRect(3855, 1860, 7815, 7200));
+    QPalette colours = palette();
+    colours.setColor(QPalette::Window, colours.color(QPalette::Button));
+    setPalette(colours);
+    buildControls();
+
+    connect(largeDieTimer_, &QTimer::timeout, this, &ExperimentWindow::rollLargeDie);
+    connect(smallDieTimer_, &QTimer::timeout, this, &ExperimentWindow::rollSmallDie);
+    connect(runTimer_, &QTimer::timeout, this, &ExperimentWindow::runStep);
+    const std::array<std::pair<Button, void (ExperimentWindow::*)()>, buttons::kButtonCount>
+        handlers = {{
+            {Button::Automatic, &ExperimentWindow::startRun},
+            {Button::StopDice, &ExperimentWindow::stopDice},
+            {Button::Stop, &ExperimentWindow::stopRun},
+            {Button::Exit, &ExperimentWindow::exitProgram},
+            {Button::Init, &ExperimentWindow::startAfresh},
+            {Button::GraphDisplay, &ExperimentWindow::showGraph},
+            {Button::Help, &ExperimentWindow::showHelp},
+            {Button::ThrowDice, &ExperimentWindow::throwDice},
+        }};
+    for (const auto& [which, handler] : handlers) {
+        connect(button(which), &QPushButton::clicked, this, handler);
+    }
+    activation_.watch(this, [this] { onActivated(); });
+}
+
+ExperimentWindow::~ExperimentWindow() = default;
+
+void ExperimentWindow::buildControls() {
+    using controls::Kind;
+    using controls::Value;
+    for (const controls::Control& control : controls::experimentWindowControls()) {
+        switch (control.kind) {
+            case Kind::Button:
+                buttons_.at(static_cast<std::size_t>(control.button)) =
+                    controls::createButton(this, control);
+                break;
+            case Kind::Label: {
+                QLabel* label = controls::createLabel(this, control);
+                if (control.large > 0) {
+                    cells_.at(control.large - 1).at(control.small - 1) = label;
+                } else if (control.value == Value::ExperimentCount) {
+                    countLabel_ = label;
+                } else if (control.value == Value::OddCount) {
+                    oddCountLabel_ = label;
+                } else if (control.value == Value::Ratio) {
+                    ratioLabel_ = label;
+                }
+                break;
+            }
+            case Kind::DieFace: {
+                auto& faces =
+                    control.die == experiment::Die::Large ? largeDieFaces_ : smallDieFaces_;
+                faces.at(control.face - 1) = controls::createDieFace(this, control);
+                break;
+            }
+            case Kind::SoundControl:
+                controls::createSoundControlPlaceholder(this, control);
+                break;
+            case Kind::Rule:
+                controls::createRule(this, control);
+                break;
+        }
+    }
+    // Keyboard focus moves among the buttons in this order.
+    const std::array<Button, buttons::kButtonCount> tabOrder = {
+        Button::StopDice, Button::Exit,      Button::Init,      Button::GraphDisplay,
+        Button::Help,     Button::ThrowDice, Button::Automatic, Button::Stop};
+    for (std::size_t i = 1; i < tabOrder.size(); ++i) {
+        setTabOrder(button(tabOrder.at(i - 1)), button(tabOrder.at(i)));
+    }
+}
+
+QPushButton* ExperimentWindow::button(Button which) const {
+    return buttons_.at(static_cast<std::size_t>(which));
+}
+
+void ExperimentWindow::applyButtonStep(Step step) {
+    const buttons::Row& row = buttons::settingsFor(step);
+    for (std::size_t i = 0; i < row.size(); ++i) {
+        if (row.at(i) != buttons::Setting::Kept) {
+            buttons_.at(i)->setEnabled(row.at(i) == buttons::Setting::On);
+        }
+    }
+}
+
+bool ExperimentWindow::diceOrRunMoving() const {
+    return largeDieTimer_->isActive() || smallDieTimer_->isActive() || runTimer_->isActive();
+}
+
+void ExperimentWindow::onActivated() {
+    // While the dice spin or a run goes, "Stop the dice" or "Stop" must stay usable: coming
+    // back from the help window must not leave dice that no button can stop.
+    if (diceOrRunMoving()) {
+        return;
+    }
+    for (std::size_t i = 0; i < largeDieFaces_.size(); ++i) {
+        largeDieFaces_.at(i)->setVisible(i == 0);
+        smallDieFaces_.at(i)->setVisible(i == 0);
+    }
+    applyButtonStep(Step::Activation);
+}
+
+void ExperimentWindow::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (!shownBefore_) {
+        shownBefore_ = true;
+        onActivated();
+    }
+}
+
+void ExperimentWindow::throwDice() {
+    largeDieTimer_->start();
+    smallDieTimer_->start();
+    applyButtonStep(Step::ThrowDice);
+}
+
+void ExperimentWindow::rollLargeDie() {
+    rollDie(experiment::Die::Large);
+}
+
+void ExperimentWindow::rollSmallDie() {
+    rollDie(experiment::Die::Small);
+}
+
+void ExperimentWindow::rollDie(experiment::Die die) {
+    auto& faces = die == experiment::Die::Large ? largeDieFaces_ : smallDieFaces_;
+    for (QWidget* face : faces) {
+        face->setVisible(false);
+    }
+    const std::int16_t face = roller_.roll();
+    tally_.setFace(die, face);
+    faces.at(static_cast<std::size_t>(face - 1))->setVisible(true);
+}
+
+void ExperimentWindow::stopDice() {
+    // At the counter's limit the dice stop, and nothing is recorded.
+    const bool counted = tally_.countPhase();
+    largeDieTimer_->stop();
+    smallDieTimer_->stop();
+    applyButtonStep(Step::StopDice);
+    if (counted) {
+        tallyExperiment();
+    }
+}
+
+void ExperimentWindow::startRun() {
+    applyButtonStep(Step::Automatic);
+    runTimer_->start();
+}
+
+void ExperimentWindow::runStep() {
+    // At or past the limit (manual experiments can pass it) the run is over: a tick there
+    // would have no place in the history for its experiment.
+    if (record_.experimentCount >= experiment::kExperimentLimit) {
+        applyButtonStep(Step::RunEnd);
+        runTimer_->stop();
+        return;
+    }
+    tally_.countPhase();
+    rollDie(experiment::Die::Large);
+    rollDie(experiment::Die::Small);
+    tallyExperiment();
+}
+
+void ExperimentWindow::stopRun() {
+    applyButtonStep(Step::Stop);
+    runTimer_->stop();
+}
+
+void ExperimentWindow::tallyExperiment() {
+    tally_.tallyPhase();
+    showTable();
+    showCounts();
+}
+
+void ExperimentWindow::showCounts() {
+    countLabel_->setText(text(experiment::counterText(record_.experimentCount)));
+    oddCountLabel_->setText(text(experiment::counterText(tally_.oddCount())));
+    ratioLabel_->setText(text(experiment::ratioText(record_.oddRatio)));
+}
+
+void ExperimentWindow::showTable() {
+    for (int large = 1; large <= experiment::kFaces; ++large) {
+        for (int small = 1; small <= experiment::kFaces; ++small) {
+            cells_.at(large - 1).at(small - 1)->setText(
+                text(experiment::counterText(tally_.pairCount(large, small))));
+        }
+    }
+}
+
+void ExperimentWindow::playChime(const QString& fileName) {
+    services_.sound->stop();
+    services_.sound->close();
+    services_.sound->setFileName(fileName);
+    services_.sound->open();
+    services_.sound->sound();
+}
+
+void ExperimentWindow::startAfresh() {
+    playChime(QStringLiteral("pinpon.wav"));
+    tally_.reset();
+    showTable();
+    showCounts();
+    applyButtonStep(Step::Init);
+}
+
+void ExperimentWindow::showHelp() {
+    playChime(QStringLiteral("pinpon.wav"));
+    if (!help_) {
+        help_ = std::make_unique<HelpWindow>(activation_);
+        connect(help_.get(), &HelpWindow::closed, this, [this] { platform::showModeless(this); });
+    }
+    platform::showModeless(help_.get());
+}
+
+void ExperimentWindow::showGraph() {
+    hide();
+    if (!graph_) {
+        graph_ = std::make_unique<GraphWindow>(record_, activation_);
+        connect(graph_.get(), &GraphWindow::closed, this, [this] {
+            // The closed window is discarded once its close has finished; a "Graph display"
+            // right after it creates a new one.
+            graph_.release()->deleteLater();
+            platform::showModeless(this);
+        });
+    }
+    platform::showModeless(graph_.get());
+}
+
+void ExperimentWindow::exitProgram() {
+    playChime(QStringLiteral("endpinpon.wav"));
+    services_.notice->inform(this, QStringLiteral("Pellorin"),
+                             QStringLiteral("This software will exit."));
+    largeDieTimer_->stop();
+    smallDieTimer_->stop();
+    runTimer_->stop();
+    services_.endProgram();
+}
+
+void ExperimentWindow::closeEvent(QCloseEvent* event) {
+    event->ignore();
+    exitProgram();
+}
