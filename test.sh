@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what is missing, builds, and runs every test: the unit and window tests in a
 # normal build, and again under AddressSanitizer and UBSan.
 set -euo pipefail
@@ -16,6 +17,9 @@ export QT_QPA_PLATFORM=offscreen
 echo "== Normal build"
 build_tree "$ROOT/build" -DPELLORIN_WERROR=ON
 ctest --test-dir "$ROOT/build" --output-on-failure -j "$(nproc)"
+
+echo "== Formatting (clang-format) and static analysis (clang-tidy)"
+check_style "$ROOT/build"
 
 echo "== AddressSanitizer and UBSan build"
 build_tree "$ROOT/build-asan" -DPELLORIN_WERROR=ON -DPELLORIN_SANITIZE=ON

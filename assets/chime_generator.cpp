@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writes the program's two chimes as 16-bit PCM WAV files: a two-tone "pin-pon" and a
 // falling three-note end chime. Everything is computed with plain arithmetic, so the same
 // bytes come out on every machine.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writes the application icon for installing: PNGs for the hicolor theme, an ICO for
 // Windows and an ICNS for macOS, each image drawn at its own size.
 #include <QBuffer>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Runs one automatic run from zero in real time and prints how long it took: 1000 recorded
 // experiments and the finishing tick should take 1001 intervals of 100 ms.
 #include <QApplication>

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Prints Pellorin's performance table: start-up to the first painted window and peak
 memory against a blank Qt window of the same size (offscreen and under Xvfb), the cost of
 one tick, one record and the graph, and with --long a whole automatic run in real time.

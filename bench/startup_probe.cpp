@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Starts like the program does, then ends as soon as the first window has been painted:
 // `startup_probe pellorin` shows the experiment window, `startup_probe blank` a blank Qt
 // window of the same size, the floor no Qt program can go below, and `startup_probe text`
@@ -32,9 +33,9 @@ private:
 }  // namespace
 
 int main(int argc, char* argv[]) {
-    const bool known = argc == 2 && (std::strcmp(argv[1], "pellorin") == 0 ||
-                                     std::strcmp(argv[1], "blank") == 0 ||
-                                     std::strcmp(argv[1], "text") == 0);
+    const bool known =
+        argc == 2 && (std::strcmp(argv[1], "pellorin") == 0 || std::strcmp(argv[1], "blank") == 0 ||
+                      std::strcmp(argv[1], "text") == 0);
     if (!known) {
         return 2;
     }

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ratio_graph.h"
 
 #include <QPainter>
@@ -56,7 +57,8 @@ void drawScale(QPainter& painter, const Scale& scale) {
     }
 }
 
-void drawHistory(QPainter& painter, const Scale& scale, const experiment::ExperimentRecord& record) {
+void drawHistory(QPainter& painter, const Scale& scale,
+                 const experiment::ExperimentRecord& record) {
     // Experiments past the limit are not in the history and lie right of the canvas.
     const int last = std::min<int>(record.experimentCount, experiment::kExperimentLimit);
     QPolygon points;

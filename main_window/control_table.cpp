@@ -80,13 +80,12 @@ void addCells(std::vector<Control>& table) {
     for (int small = 6; small >= 1; --small) {
         for (int large = 6; large >= 1; --large) {
             const bool odd = large % 2 == 1 && small % 2 == 1;
-            table.push_back(
-                label("d" + std::to_string(large) + std::to_string(small),
-                      1560 + 960 * (small - 1), 2760 + 360 * (large - 1), 975, kValue)
-                    .coloured(Colour::White, odd ? Colour::Blue : Colour::Black)
-                    .asCell(large, small)
-                    .described("Large " + std::to_string(large) + ", small " +
-                               std::to_string(small)));
+            table.push_back(label("d" + std::to_string(large) + std::to_string(small),
+                                  1560 + 960 * (small - 1), 2760 + 360 * (large - 1), 975, kValue)
+                                .coloured(Colour::White, odd ? Colour::Blue : Colour::Black)
+                                .asCell(large, small)
+                                .described("Large " + std::to_string(large) + ", small " +
+                                           std::to_string(small)));
         }
     }
 }
@@ -105,8 +104,7 @@ void addDieFaces(std::vector<Control>& table, experiment::Die die, Twips place) 
 
 // A header of the table, in fullwidth digits: a row's large face or a column's small face.
 Control header(std::string id, int face, int left, int top, int width, const char* what) {
-    static const std::array<const char*, 6> fullwidthDigits = {"１", "２", "３",
-                                                                "４", "５", "６"};
+    static const std::array<const char*, 6> fullwidthDigits = {"１", "２", "３", "４", "５", "６"};
     return label(std::move(id), left, top, width, kValue)
         .coloured(Colour::White, Colour::Black)
         .captioned(fullwidthDigits.at(static_cast<std::size_t>(face - 1)))
@@ -148,8 +146,8 @@ std::vector<Control> buildTable() {
     };
     addCells(table);
     for (int face = 6; face >= 1; --face) {
-        table.push_back(header("Label2" + std::to_string(face), face, 120,
-                               2760 + 360 * (face - 1), 1455, "Row of large die face "));
+        table.push_back(header("Label2" + std::to_string(face), face, 120, 2760 + 360 * (face - 1),
+                               1455, "Row of large die face "));
     }
     table.push_back(columnHeader("Label19", 6));
     table.push_back(columnHeader("Label18", 5));

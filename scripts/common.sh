@@ -1,10 +1,11 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Shared by run.sh and test.sh: installs what is missing and builds.
 # shellcheck shell=bash
 
 BUILD_PACKAGES=(cmake g++ make pkg-config qt6-base-dev qt6-multimedia-dev qt6-qpa-plugins
     libgl-dev fonts-ipafont-gothic fontconfig)
 TEST_PACKAGES=(libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth openbox xdotool imagemagick
-    x11-utils at-spi2-core python3-pyatspi dbus dbus-x11 python3 dpkg-dev desktop-file-utils
+    x11-utils at-spi2-core clang-format clang-tidy python3-pyatspi dbus dbus-x11 python3 dpkg-dev desktop-file-utils
     appstream)
 
 as_root() {
@@ -42,4 +43,22 @@ private_runtime_dir() {
     dir=$(mktemp -d "${TMPDIR:-/tmp}/pellorin-runtime.XXXXXX")
     chmod 0700 "$dir"
     echo "$dir"
+}
+
+# The program's folders, for the style checks.
+PROGRAM_FOLDERS=(experiment_core platform assets main_window graph_window help_window)
+
+# Fails on any formatting difference (all C++ files) or clang-tidy finding (the program's
+# sources, with the compile commands of the build in $1).
+check_style() {
+    local build=$1
+    local all program
+    mapfile -t all < <(cd "$ROOT" && find "${PROGRAM_FOLDERS[@]}" tests bench main.cpp \
+        -name '*.cpp' -o -name '*.h')
+    mapfile -t program < <(cd "$ROOT" && find "${PROGRAM_FOLDERS[@]}" main.cpp -name '*.cpp')
+    (cd "$ROOT" && clang-format --dry-run --Werror "${all[@]}")
+    (cd "$ROOT" && run-clang-tidy -quiet -p "$build" -j "$(nproc)" "${program[@]}" >"$build/clang-tidy.log" 2>&1) || {
+        grep -E 'warning:|error:' "$build/clang-tidy.log" >&2 || cat "$build/clang-tidy.log" >&2
+        return 1
+    }
 }

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """A private X11 desktop for the end-to-end tests: Xvfb, a window manager, the accessibility
 bus, and the program, all ended by their process ids when the session closes."""
 

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Pellorin used from outside, as a person would: clicks at the controls' places on the
 screen, screenshots, and what a screen reader reads through AT-SPI.
 

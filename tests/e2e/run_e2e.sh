@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs the end-to-end tests in a D-Bus session of their own, with a runtime folder of their
 # own: the accessibility bus keeps its socket there, and two runs must not share it.
 set -euo pipefail

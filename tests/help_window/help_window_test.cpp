@@ -1,9 +1,10 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
 #include <QSignalSpy>
 
-#include "help_window.h"
 #include "help_text.h"
+#include "help_window.h"
 #include "picture_box.h"
 
 namespace {

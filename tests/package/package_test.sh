@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the Debian package, unpacks it into a scratch root and checks that every file is
 # where the desktop looks for it, and that its metadata is valid.
 set -euo pipefail

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <QApplication>
@@ -17,7 +18,7 @@
 struct WindowHarness {
     // With a generator of the test's own, `random` stays null.
     explicit WindowHarness(std::unique_ptr<experiment::RandomSource> generator = nullptr,
-                          std::unique_ptr<platform::SoundControl> soundControl = nullptr) {
+                           std::unique_ptr<platform::SoundControl> soundControl = nullptr) {
         auto clock_owned = std::make_unique<FrozenClock>();
         auto random_owned = std::make_unique<ScriptedRandom>();
         auto sound_owned = std::make_unique<RecordingSound>();
@@ -30,9 +31,9 @@ struct WindowHarness {
             generator ? std::move(generator) : std::move(random_owned);
         std::unique_ptr<platform::SoundControl> chosenSound =
             soundControl ? std::move(soundControl) : std::move(sound_owned);
-        form = std::make_unique<ExperimentWindow>(
-            ExperimentServices{std::move(clock_owned), std::move(chosenRandom), std::move(chosenSound),
-                          std::move(notice_owned), [this] { ++programEnds; }});
+        form = std::make_unique<ExperimentWindow>(ExperimentServices{
+            std::move(clock_owned), std::move(chosenRandom), std::move(chosenSound),
+            std::move(notice_owned), [this] { ++programEnds; }});
     }
 
     // Shown and activated, as at start-up.
