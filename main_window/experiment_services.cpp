@@ -9,6 +9,6 @@
 ExperimentServices systemServices() {
     return {std::make_unique<platform::SystemClock>(),
             std::make_unique<experiment::MixingGenerator>(),
-            std::make_unique<platform::EffectSoundControl>(),
+            std::make_unique<platform::SinkSoundControl>(),
             std::make_unique<platform::MessageNoticeBox>(), [] { QCoreApplication::exit(0); }};
 }

@@ -1,11 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "sound_control.h"
 
+#include <QAudioSink>
+#include <QBuffer>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QSoundEffect>
-#include <QUrl>
+#include <QMediaDevices>
 
 namespace platform {
 
@@ -22,39 +23,55 @@ QString findSoundFile(const QString& fileName) {
     return {};
 }
 
-EffectSoundControl::EffectSoundControl() = default;
-EffectSoundControl::~EffectSoundControl() = default;
+SinkSoundControl::SinkSoundControl() = default;
 
-void EffectSoundControl::stop() {
-    if (effect_) {
-        effect_->stop();
+SinkSoundControl::~SinkSoundControl() {
+    close();
+}
+
+void SinkSoundControl::stop() {
+    if (sink_) {
+        sink_->stop();
     }
 }
 
-void EffectSoundControl::close() {
-    effect_.reset();
+void SinkSoundControl::close() {
+    sink_.reset();
+    buffer_.reset();
+    chime_.reset();
 }
 
-void EffectSoundControl::setFileName(const QString& fileName) {
+void SinkSoundControl::setFileName(const QString& fileName) {
     fileName_ = fileName;
 }
 
-void EffectSoundControl::open() {
-    effect_.reset();
+void SinkSoundControl::open() {
+    close();
     const QString path = findSoundFile(fileName_);
-    if (path.isEmpty()) {
-        return;
+    if (!path.isEmpty()) {
+        chime_ = readChime(path);
     }
-    effect_ = std::make_unique<QSoundEffect>();
-    effect_->setSource(QUrl::fromLocalFile(path));
 }
 
-void EffectSoundControl::sound() {
-    // The effect loads on its own; play() queues the sound until it is ready, and a file
-    // that cannot be decoded or a missing audio device leave it silent.
-    if (effect_) {
-        effect_->play();
+void SinkSoundControl::sound() {
+    const QAudioDevice device = QMediaDevices::defaultAudioOutput();
+    if (!chime_ || device.isNull()) {
+        return;
     }
+    QAudioFormat format;
+    format.setSampleRate(chime_->sampleRate);
+    format.setChannelCount(chime_->channels);
+    format.setSampleFormat(QAudioFormat::Int16);
+    if (!device.isFormatSupported(format)) {
+        return;
+    }
+    sink_.reset();
+    buffer_ = std::make_unique<QBuffer>();
+    buffer_->setData(reinterpret_cast<const char*>(chime_->samples.data()),
+                     static_cast<qsizetype>(chime_->samples.size() * sizeof(std::int16_t)));
+    buffer_->open(QIODevice::ReadOnly);
+    sink_ = std::make_unique<QAudioSink>(device, format);
+    sink_->start(buffer_.get());
 }
 
 }  // namespace platform

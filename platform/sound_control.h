@@ -3,14 +3,18 @@
 
 #include <QString>
 #include <memory>
+#include <optional>
 
-class QSoundEffect;
+#include "chime_file.h"
+
+class QAudioSink;
+class QBuffer;
 
 namespace platform {
 
-// A sound control driven by commands, as a window holds one hidden. Every command
-// returns at once; none waits for a sound to end, and none reports a failure: a chime that
-// cannot sound simply stays silent.
+// A sound control driven by commands, as a window holds one hidden. Every command returns at
+// once; none waits for a sound to end, and none reports a failure: a chime that cannot sound
+// simply stays silent.
 class SoundControl {
 public:
     virtual ~SoundControl() = default;
@@ -25,11 +29,13 @@ public:
 // folders (installed, then beside the built program). Empty when it is nowhere.
 QString findSoundFile(const QString& fileName);
 
-// Plays WAV files through Qt Multimedia.
-class EffectSoundControl final : public SoundControl {
+// Plays chimes from memory through Qt Multimedia's audio sink. "open" reads and checks the
+// file afresh each time, so a file repaired since the last chime plays; no audio thread of
+// Qt's ever reads a file.
+class SinkSoundControl final : public SoundControl {
 public:
-    EffectSoundControl();
-    ~EffectSoundControl() override;
+    SinkSoundControl();
+    ~SinkSoundControl() override;
 
     void stop() override;
     void close() override;
@@ -37,9 +43,14 @@ public:
     void open() override;
     void sound() override;
 
+    // The chime that "open" read and checked; empty when there is nothing to play.
+    [[nodiscard]] const std::optional<Chime>& openedChime() const { return chime_; }
+
 private:
     QString fileName_;
-    std::unique_ptr<QSoundEffect> effect_;
+    std::optional<Chime> chime_;
+    std::unique_ptr<QBuffer> buffer_;
+    std::unique_ptr<QAudioSink> sink_;
 };
 
 }  // namespace platform

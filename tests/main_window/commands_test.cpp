@@ -215,7 +215,7 @@ TEST(CommandsWithoutSound, MissingChimesChangeNothingButTheSilence) {
     const QString previous = QDir::currentPath();
     QDir::setCurrent(empty.path());
     {
-        WindowHarness harness(nullptr, std::make_unique<platform::EffectSoundControl>());
+        WindowHarness harness(nullptr, std::make_unique<platform::SinkSoundControl>());
         harness.start();
         harness.throwManually(3, 3);
         harness.form->startAfresh();
