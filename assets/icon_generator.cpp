@@ -34,7 +34,32 @@ void appendBig(QByteArray& out, T value) {
     out.append(reinterpret_cast<const char*>(&big), sizeof big);
 }
 
-// An icon directory whose images are PNG streams.
+// The 32 x 32 design picture as a classic icon image: a 24-bit bottom-up bitmap with an
+// all-opaque mask, pixel for pixel what the window shows.
+QByteArray designBitmap() {
+    const QImage picture = assets::iconPicture();
+    QByteArray out;
+    append<quint32>(out, 40);  // BITMAPINFOHEADER
+    append<qint32>(out, 32);
+    append<qint32>(out, 64);  // the colour rows and the mask rows
+    append<quint16>(out, 1);
+    append<quint16>(out, 24);
+    for (int field = 0; field < 6; ++field) {
+        append<quint32>(out, 0);
+    }
+    for (int y = 31; y >= 0; --y) {
+        for (int x = 0; x < 32; ++x) {
+            const QRgb pixel = picture.pixel(x, y);
+            out.append(static_cast<char>(qBlue(pixel)));
+            out.append(static_cast<char>(qGreen(pixel)));
+            out.append(static_cast<char>(qRed(pixel)));
+        }
+    }
+    out.append(QByteArray(32 * 4, '\0'));
+    return out;
+}
+
+// An icon directory: the design bitmap at 32 pixels, PNG streams drawn afresh at the others.
 QByteArray ico(const std::vector<int>& sizes) {
     QByteArray header;
     QByteArray images;
@@ -43,13 +68,13 @@ QByteArray ico(const std::vector<int>& sizes) {
     append<quint16>(header, static_cast<quint16>(sizes.size()));
     quint32 offset = 6 + 16 * static_cast<quint32>(sizes.size());
     for (int size : sizes) {
-        const QByteArray image = png(size);
+        const QByteArray image = size == 32 ? designBitmap() : png(size);
         header.append(static_cast<char>(size >= 256 ? 0 : size));
         header.append(static_cast<char>(size >= 256 ? 0 : size));
         header.append('\0');
         header.append('\0');
         append<quint16>(header, 1);
-        append<quint16>(header, 32);
+        append<quint16>(header, size == 32 ? 24 : 32);
         append<quint32>(header, static_cast<quint32>(image.size()));
         append<quint32>(header, offset);
         offset += static_cast<quint32>(image.size());

@@ -12,6 +12,7 @@ inline constexpr int kExperimentLimit = 1000;
 // The values the experiment window writes and the graph window reads.
 struct ExperimentRecord {
     std::int16_t experimentCount = 0;
+    std::int16_t oddCount = 0;
     float oddRatio = 0.0F;
     // Entry n is the ratio after experiment n; entry 0 is never written.
     std::array<float, kExperimentLimit + 1> ratioHistory{};

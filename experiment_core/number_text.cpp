@@ -1,22 +1,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "number_text.h"
 
-#include <cmath>
-#include <cstdlib>
-
 namespace experiment {
 
 std::string counterText(std::int16_t value) {
     return std::to_string(value);
 }
 
-std::string ratioText(float ratio) {
-    const long long thousandths = std::llround(static_cast<double>(ratio) * 1000.0);
-    const long long magnitude = std::llabs(thousandths);
-    std::string fraction = std::to_string(magnitude % 1000);
+std::string ratioText(int odd, int count) {
+    // Thousandths, rounded half up: floor((1000 odd / count) + 1/2), in integers.
+    const long long thousandths =
+        count > 0 ? (2000LL * odd + count) / (2LL * count) : 0;
+    std::string fraction = std::to_string(thousandths % 1000);
     fraction.insert(0, 3 - fraction.size(), '0');
-    const std::string sign = thousandths < 0 ? "-" : "";
-    return sign + std::to_string(magnitude / 1000) + "." + fraction;
+    return std::to_string(thousandths / 1000) + "." + fraction;
 }
 
 }  // namespace experiment

@@ -9,8 +9,10 @@ namespace experiment {
 // A counter as the window shows it: plain decimal, no padding or grouping.
 std::string counterText(std::int16_t value);
 
-// A ratio in the "0.000" form: one digit or more, a point, exactly three decimals, rounded.
-// The point does not follow the user's locale: pupils compare it with the help text.
-std::string ratioText(float ratio);
+// The ratio odd / count in the "0.000" form, formed from the exact fraction and rounded half
+// up, so that 7/80 = 0.0875 reads "0.088" as a teacher checking by hand expects. No
+// experiments read "0.000". The point does not follow the user's locale: pupils compare it
+// with the help text.
+std::string ratioText(int odd, int count);
 
 }  // namespace experiment

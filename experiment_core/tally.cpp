@@ -37,11 +37,11 @@ void Tally::tallyPhase() {
             odd += pairCount(large, small);
         }
     }
-    oddCount_ = static_cast<std::int16_t>(odd);
+    record_.oddCount = static_cast<std::int16_t>(odd);
 
     const int count = record_.experimentCount;
     if (count > 0) {
-        record_.oddRatio = static_cast<float>(static_cast<double>(oddCount_) / count);
+        record_.oddRatio = static_cast<float>(static_cast<double>(record_.oddCount) / count);
         // Experiments past the limit are shown but have no place in the history.
         if (count <= kExperimentLimit) {
             record_.ratioHistory[static_cast<std::size_t>(count)] = record_.oddRatio;
@@ -51,7 +51,6 @@ void Tally::tallyPhase() {
 
 void Tally::reset() {
     pairCounts_ = {};
-    oddCount_ = 0;
     record_ = ExperimentRecord{};
 }
 

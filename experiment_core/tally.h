@@ -35,14 +35,13 @@ public:
 
     // Cell of a face pair, faces 1..6.
     [[nodiscard]] std::int16_t pairCount(int large, int small) const;
-    [[nodiscard]] std::int16_t oddCount() const { return oddCount_; }
+    [[nodiscard]] std::int16_t oddCount() const { return record_.oddCount; }
     [[nodiscard]] const ExperimentRecord& record() const { return record_; }
 
 private:
     ExperimentRecord& record_;
     std::int16_t largeFace_ = 0;
     std::int16_t smallFace_ = 0;
-    std::int16_t oddCount_ = 0;
     // Row = large face, column = small face, both counted from 0 here.
     std::array<std::array<std::int16_t, kFaces>, kFaces> pairCounts_{};
 };

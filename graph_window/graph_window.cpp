@@ -19,6 +19,10 @@ GraphWindow::GraphWindow(const experiment::ExperimentRecord& record,
 
     canvas_->setObjectName(QStringLiteral("Picture1"));
     canvas_->setGeometry(platform::twipsRect(120, 600, 9495, 4815));
+    // The canvas comes first in the tab order and holds the focus when the window opens, so
+    // that a Space or Return meant for the experiment window does not close the graph.
+    canvas_->setFocusPolicy(Qt::TabFocus);
+    canvas_->setFocus();
 
     platform::addRule(this, QStringLiteral("Line5"), platform::twipsRect(0, 360, 9720, 15));
     setTabOrder(canvas_,
@@ -38,5 +42,5 @@ void GraphWindow::onActivated() {
         QStringLiteral("Ratio of odd products: %1 experiments drawn, latest ratio %2; "
                        "dashed reference line at 1/4")
             .arg(drawn)
-            .arg(QString::fromStdString(experiment::ratioText(record_.oddRatio))));
+            .arg(QString::fromStdString(experiment::ratioText(record_.oddCount, record_.experimentCount))));
 }

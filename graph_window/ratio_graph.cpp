@@ -66,7 +66,6 @@ void drawHistory(QPainter& painter, const Scale& scale,
     for (int n = 1; n <= std::max(last, 1); ++n) {
         points << scale.at(n + 100, ratioY(record.ratioHistory.at(static_cast<std::size_t>(n))));
     }
-    painter.setPen(QPen(kData, painter.pen().widthF()));
     if (points.size() == 1) {
         painter.drawPoint(points.first());
     } else {
@@ -88,8 +87,9 @@ void drawRatioGraph(QPainter& painter, QSize inner, const experiment::Experiment
     QPen pen(kFrame, painter.device()->devicePixelRatioF());
     pen.setCosmetic(true);
     painter.setPen(pen);
-    // Blended glyph edges would darken each time the picture is drawn over itself.
-    QFont font = platform::designFont(9);
+    // Blended glyph edges would darken each time the picture is drawn over itself. At 7 pt the
+    // scale labels left of the axis ("1.00") end two pixels before its ticks.
+    QFont font = platform::designFont(7);
     font.setStyleStrategy(QFont::NoAntialias);
     painter.setFont(font);
     drawFrame(painter, scale);

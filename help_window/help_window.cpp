@@ -29,7 +29,9 @@ HelpWindow::HelpWindow(platform::ActivationTracker& activation)
     }
     canvas_->setAccessibleDescription(text.join(QLatin1Char('\n')));
 
-    platform::addRule(this, QStringLiteral("Line1"), platform::twipsRect(120, 360, 8280, 15));
+    // The rule lies under the "Close" button, as in the other windows.
+    platform::addRule(this, QStringLiteral("Line1"), platform::twipsRect(120, 360, 8280, 15))
+        ->stackUnder(close);
 
     activation.watch(this, [this] { onActivated(); });
 }

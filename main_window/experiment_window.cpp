@@ -224,7 +224,7 @@ void ExperimentWindow::tallyExperiment() {
 void ExperimentWindow::showCounts() {
     countLabel_->setText(text(experiment::counterText(record_.experimentCount)));
     oddCountLabel_->setText(text(experiment::counterText(tally_.oddCount())));
-    ratioLabel_->setText(text(experiment::ratioText(record_.oddRatio)));
+    ratioLabel_->setText(text(experiment::ratioText(record_.oddCount, record_.experimentCount)));
 }
 
 void ExperimentWindow::showTable() {
@@ -276,12 +276,14 @@ void ExperimentWindow::showGraph() {
 }
 
 void ExperimentWindow::exitProgram() {
-    playChime(QStringLiteral("endpinpon.wav"));
-    services_.notice->inform(this, QStringLiteral("Pellorin"),
-                             QStringLiteral("This software will exit."));
+    // Nothing may move behind the notice: the frame's close can come while the dice spin or
+    // a run goes, and a tick during the notice would record inside this handler.
     largeDieTimer_->stop();
     smallDieTimer_->stop();
     runTimer_->stop();
+    playChime(QStringLiteral("endpinpon.wav"));
+    services_.notice->inform(this, QStringLiteral("Pellorin"),
+                             QStringLiteral("This software will exit."));
     services_.endProgram();
 }
 

@@ -18,12 +18,21 @@ PictureBox::PictureBox(QWidget* parent) : QFrame(parent) {
 }
 
 QImage& PictureBox::image() {
-    const qreal ratio = devicePixelRatioF();
-    const QSize pixels = contentsRect().size() * ratio;
+    return imageAt(devicePixelRatioF());
+}
+
+QImage& PictureBox::imageAt(qreal devicePixelRatio) {
+    const QSize logical = contentsRect().size();
+    const QSize pixels = logical * devicePixelRatio;
     if (image_.size() != pixels) {
-        image_ = QImage(pixels, QImage::Format_RGB32);
-        image_.setDevicePixelRatio(ratio);
-        image_.fill(Qt::white);
+        QImage resized(pixels, QImage::Format_RGB32);
+        resized.setDevicePixelRatio(devicePixelRatio);
+        resized.fill(Qt::white);
+        if (!image_.isNull()) {
+            QPainter painter(&resized);
+            painter.drawImage(QRect(QPoint(0, 0), logical), image_);
+        }
+        image_ = resized;
     }
     return image_;
 }

@@ -14,9 +14,12 @@ class PictureBox : public QFrame {
 public:
     explicit PictureBox(QWidget* parent = nullptr);
 
-    // The persistent image, the size of the inner area in logical pixels. Call update()
-    // after drawing on it.
+    // The persistent image, the size of the inner area in logical pixels at the screen's
+    // pixel density. Call update() after drawing on it.
     QImage& image();
+    // The same at a given density. When the density changes (the window moves to a screen
+    // of another scale) the picture so far is kept, scaled into the new image.
+    QImage& imageAt(qreal devicePixelRatio);
     // Back to plain white.
     void clear();
 

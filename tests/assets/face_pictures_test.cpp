@@ -1,8 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
+#include <QBuffer>
+#include <QFile>
 #include <QImage>
+#include <QImageReader>
 #include <QSet>
+#include <QtEndian>
 #include <vector>
 
 #include "face_pictures.h"
@@ -121,6 +125,39 @@ TEST(FacePictures, IconIsTheThreePipFaceOnAThirtyTwoPixelSquare) {
         EXPECT_EQ(icon.pixel(c.x(), c.y() + 4), kWhite);
     }
     EXPECT_FALSE(icon.hasAlphaChannel());
+}
+
+}  // namespace
+
+namespace {
+
+// The executable's icon file holds the design picture itself at 32 x 32 in 24-bit colour;
+// the other sizes are drawn afresh for desktops that show 16 to 256 pixels.
+TEST(ApplicationIcon, ItsThirtyTwoPixelEntryIsTheDesignPictureInTwentyFourBits) {
+    QFile file(QStringLiteral(APPLICATION_ICO));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray bytes = file.readAll();
+    const auto* data = reinterpret_cast<const uchar*>(bytes.constData());
+    const int entries = qFromLittleEndian<quint16>(data + 4);
+    int bits = 0;
+    for (int i = 0; i < entries; ++i) {
+        if (data[6 + 16 * i] == 32) {
+            bits = qFromLittleEndian<quint16>(data + 6 + 16 * i + 6);
+        }
+    }
+    EXPECT_EQ(bits, 24);
+    QBuffer buffer;
+    buffer.setData(bytes);
+    QImageReader reader(&buffer, "ico");
+    QImage design;
+    for (int i = 0; i < reader.imageCount() && design.isNull(); ++i) {
+        ASSERT_TRUE(reader.jumpToImage(i));
+        const QImage image = reader.read();
+        design = image.size() == QSize(32, 32) ? image : QImage();
+    }
+    ASSERT_FALSE(design.isNull());
+    EXPECT_EQ(design.convertToFormat(QImage::Format_RGB32),
+              assets::iconPicture().convertToFormat(QImage::Format_RGB32));
 }
 
 }  // namespace

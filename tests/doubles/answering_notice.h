@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QString>
+#include <functional>
 #include <vector>
 
 #include "notice_box.h"
@@ -15,6 +16,11 @@ public:
     };
     void inform(QWidget* /*owner*/, const QString& title, const QString& text) override {
         shown.push_back({title, text});
+        if (whileShown) {
+            whileShown();
+        }
     }
     std::vector<Shown> shown;
+    // Runs while the notice is "open", before the user answers it.
+    std::function<void()> whileShown;
 };

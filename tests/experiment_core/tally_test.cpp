@@ -66,7 +66,7 @@ TEST_P(RecordedSequence, ShowsTheOddCountAndTheRatio) {
     recorder.record(sequence.throws);
     EXPECT_EQ(recorder.shared.experimentCount, static_cast<int>(sequence.throws.size()));
     EXPECT_EQ(recorder.tally.oddCount(), sequence.oddCount);
-    EXPECT_EQ(experiment::ratioText(recorder.shared.oddRatio), sequence.ratio);
+    EXPECT_EQ(experiment::ratioText(recorder.tally.oddCount(), recorder.shared.experimentCount), sequence.ratio);
     EXPECT_EQ(recorder.cellSum(), recorder.shared.experimentCount);
 }
 
@@ -97,7 +97,7 @@ TEST(Tally, FaceOutsideTheDieIsCountedWithoutACell) {
     EXPECT_EQ(recorder.shared.experimentCount, 3);
     EXPECT_EQ(recorder.cellSum(), 1);
     EXPECT_EQ(recorder.tally.oddCount(), 1);
-    EXPECT_EQ(experiment::ratioText(recorder.shared.oddRatio), "0.333");
+    EXPECT_EQ(experiment::ratioText(recorder.tally.oddCount(), recorder.shared.experimentCount), "0.333");
 }
 
 TEST(Tally, ResetAfterFiveHundredClearsEverythingButTheFaces) {

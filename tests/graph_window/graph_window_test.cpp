@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
+#include <QPainter>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QTest>
 #include <cmath>
 
 #include "graph_window.h"
@@ -193,6 +195,18 @@ TEST_F(GraphWindowTest, HasItsPlaceCaptionAndControls) {
               QRect(0, 24, 648, 1));
 }
 
+// A Space or Return meant for the experiment window must not close the graph at once.
+TEST_F(GraphWindowTest, TheCanvasHoldsTheFocusWhenTheWindowOpensAndCloseComesNext) {
+    draw();
+    window->show();
+    window->activateWindow();
+    QCoreApplication::processEvents();
+    auto* canvas = window->findChild<QWidget*>(QStringLiteral("Picture1"));
+    EXPECT_EQ(window->focusWidget(), canvas);
+    QTest::keyClick(canvas, Qt::Key_Tab);
+    EXPECT_EQ(window->focusWidget(), window->findChild<QWidget*>(QStringLiteral("Command1")));
+}
+
 TEST_F(GraphWindowTest, CloseAndTheFrameCloseBothHandControlBack) {
     for (const bool throughFrame : {false, true}) {
         auto form = std::make_unique<GraphWindow>(shared, tracker);
@@ -206,6 +220,70 @@ TEST_F(GraphWindowTest, CloseAndTheFrameCloseBothHandControlBack) {
         EXPECT_EQ(closed.count(), 1);
         EXPECT_TRUE(form->isHidden());
     }
+}
+
+}  // namespace
+
+namespace {
+
+QImage drawAt(qreal ratio, const experiment::ExperimentRecord& record) {
+    const QSize inner(629, 317);
+    QImage image(inner * ratio, QImage::Format_RGB32);
+    image.setDevicePixelRatio(ratio);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    graph::drawRatioGraph(painter, inner, record);
+    return image;
+}
+
+// The scale labels left of the axis keep two white columns before the ticks: nothing reads
+// "1.0θ". The ticks' left end is found in the picture itself, at the rows where the axis has
+// a tick.
+TEST(GraphScale, LabelsEndTwoPixelsBeforeTheTicks) {
+    const QImage image = drawAt(1, {});
+    const auto black = [&image](int x, int y) { return image.pixelColor(x, y) == kBlack; };
+    int axis = 0;
+    int longest = 0;
+    for (int x = 0; x < image.width(); ++x) {
+        int run = 0;
+        for (int y = 0; y < image.height(); ++y) {
+            run += black(x, y) ? 1 : 0;
+        }
+        if (run > longest) {
+            longest = run;
+            axis = x;
+        }
+    }
+    int tickLeft = axis;
+    int ticks = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        if (black(axis - 1, y) && black(axis + 1, y)) {
+            ++ticks;
+            int x = axis;
+            while (black(x - 1, y)) {
+                --x;
+            }
+            tickLeft = std::min(tickLeft, x);
+        }
+    }
+    ASSERT_GE(ticks, 10);
+    for (int y = 0; y < image.height(); ++y) {
+        ASSERT_FALSE(black(tickLeft - 1, y) || black(tickLeft - 2, y)) << "row " << y;
+    }
+}
+
+// Lines are one logical pixel wide at any density: a flat run of ratio 1 is two device
+// pixels thick at ratio 2.
+TEST(GraphScale, TheDataLineIsOneLogicalPixelWideAtDoubleDensity) {
+    experiment::ExperimentRecord record;
+    record.experimentCount = 300;
+    std::fill(record.ratioHistory.begin() + 1, record.ratioHistory.begin() + 301, 1.0F);
+    const QImage image = drawAt(2, record);
+    int blue = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        blue += image.pixelColor(image.width() / 4, y) == kBlue ? 1 : 0;
+    }
+    EXPECT_EQ(blue, 2);
 }
 
 }  // namespace

@@ -108,6 +108,12 @@ TEST_F(HelpWindowTest, HasItsPlaceCaptionAndControls) {
     EXPECT_DOUBLE_EQ(window.findChild<QWidget*>("Picture1")->font().pointSizeF(), 11.25);
 }
 
+// At the bottom row of "Close" the button is on top, not the rule under the top row.
+TEST_F(HelpWindowTest, TheRuleLiesUnderTheCloseButton) {
+    auto* close = window.findChild<QWidget*>(QStringLiteral("Command1"));
+    EXPECT_EQ(window.childAt(close->geometry().center().x(), close->geometry().bottom()), close);
+}
+
 TEST_F(HelpWindowTest, CloseAndTheFrameCloseOnlyHideIt) {
     QSignalSpy closed(&window, &HelpWindow::closed);
     window.show();

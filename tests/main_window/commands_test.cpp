@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
+#include <QTest>
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QTemporaryDir>
@@ -207,6 +209,29 @@ TEST_F(Commands, ClosingTheExperimentWindowEndsTheProgramAsExitDoes) {
     EXPECT_EQ(harness.notice->shown.size(), 1U);
     EXPECT_EQ(harness.programEnds, 1);
     EXPECT_EQ(harness.sound->log, chime("endpinpon.wav"));
+}
+
+// Behind the notice nothing moves: the dice and the run stop before the chime and notice.
+TEST(ExitWhileThingsMove, StopsTheDiceAndTheRunBeforeTheNotice) {
+    for (const bool run : {false, true}) {
+        WindowHarness harness;
+        harness.start();
+        run ? harness.form->startRun() : harness.form->throwDice();
+        bool moving = true;
+        QString countBefore;
+        QString countAfter;
+        harness.notice->whileShown = [&] {
+            moving = harness.timer(1)->isActive() || harness.timer(2)->isActive() ||
+                     harness.timer(3)->isActive();
+            countBefore = harness.label("Label17");
+            QTest::qWait(350);
+            countAfter = harness.label("Label17");
+        };
+        closeFromFrame(harness.form.get());
+        EXPECT_FALSE(moving) << (run ? "run" : "dice");
+        EXPECT_EQ(countAfter, countBefore);
+        EXPECT_EQ(harness.programEnds, 1);
+    }
 }
 
 // No chime files and, offscreen, no audio device: the commands behave as with sound.

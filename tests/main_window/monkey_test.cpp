@@ -176,7 +176,7 @@ private:
             ASSERT_EQ(harness_->label("Label17"), QString::number(count));
             ASSERT_EQ(harness_->label("Label4"), QString::number(tally.oddCount()));
             ASSERT_EQ(harness_->label("Label8"),
-                      QString::fromStdString(experiment::ratioText(form.record().oddRatio)));
+                      QString::fromStdString(experiment::ratioText(form.record().oddCount, form.record().experimentCount)));
         }
         ASSERT_TRUE(canGoOn()) << harness_->enabledButtons().toStdString();
         QWidget* focused = QApplication::focusWidget();

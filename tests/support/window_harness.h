@@ -2,6 +2,8 @@
 #pragma once
 
 #include <QApplication>
+#include <QCloseEvent>
+#include <QWindow>
 #include <QLabel>
 #include <QPushButton>
 #include <QTimer>
@@ -13,6 +15,13 @@
 #include "experiment_window.h"
 #include "graph_window.h"
 #include "help_window.h"
+
+// What the window system sends when the user closes a window from its frame: the close
+// reaches the window's platform window first, not the widget.
+inline void closeFromFrame(QWidget* window) {
+    QCloseEvent close;
+    QCoreApplication::sendEvent(window->windowHandle(), &close);
+}
 
 // The experiment window with recording doubles for everything it takes from outside.
 struct WindowHarness {
