@@ -1,124 +1,149 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
-"""Pellorin used from outside, as a person would: clicks at the controls' places on the
-screen, screenshots, and what a screen reader reads through AT-SPI.
+"""Pellorin used from outside, as a person would, on a private X11 desktop (Xvfb and openbox):
+clicks and keys with xdotool at the places the accessibility tree (AT-SPI) gives, the screen's
+pixels, and what a screen reader reads. It checks what only a real desktop shows: the window
+manager's placing, activation and frame closes, the keyboard, the notice and the exit code.
 
-Usage: pellorin_e2e.py PROGRAM [--long]   (run inside dbus-run-session)"""
+Usage: pellorin_e2e.py PROGRAM   (inside dbus-run-session, see run_e2e.sh)"""
 
-import math
 import os
+import shutil
+import subprocess
 import sys
+import tempfile
 import time
 import unittest
 
 import pyatspi
 
-from desktop import (Desktop, TimedOut, centre, count_colour, descendants, enabled, extents,
-                     fresh, showing, wait_for)
 
-PROGRAM = None
-BLUE = (0, 0, 255)
-BLACK = (0, 0, 0)
-
-
-class Pellorin:
-    """The program as a screen reader sees it. The experiment window's controls live as long
-    as the program, so they are looked up once; their names and states are read afresh."""
-
-    def __init__(self, desktop):
-        self.desktop = desktop
-        self.app = desktop.start_program()
-        self.main_window = wait_for("the experiment window", lambda: self.window("Pellorin ("))
-        self.known = {}
-
-    def window(self, title_start, exact=False):
-        for index in range(self.app.childCount):
-            child = self.app.getChildAtIndex(index)
-            if child is None or not showing(child):
-                continue
-            if child.name == title_start or (not exact and child.name.startswith(title_start)):
-                return child
-        return None
-
-    def main(self):
-        return self.main_window if showing(self.main_window) else None
-
-    def control(self, window, role, name=None, description=None):
-        matches = descendants(window, lambda a: a.getRoleName() == role and
-                              (name is None or a.name == name) and
-                              (description is None or a.description == description))
-        return matches[0] if matches else None
-
-    def main_control(self, role, name=None, description=None):
-        key = (role, name, description)
-        if key not in self.known:
-            found = self.control(self.main_window, role, name, description)
-            if found is None:
-                # Names cached before the window was complete may be stale.
-                self.main_window.clearCache()
-                return None
-            self.known[key] = found
-        return self.known[key]
-
-    def button(self, caption, window=None):
-        if window is None:
-            return self.main_control("push button", name=caption)
-        return self.control(window, "push button", name=caption)
-
-    def usable_button(self, caption, window=None):
+def wait_for(what, predicate, timeout=45.0):
+    """Polls until predicate() gives a true value, which it returns."""
+    deadline = time.monotonic() + timeout
+    while True:
         try:
-            button = self.button(caption, window)
-            return button if button is not None and enabled(button) and showing(button) else None
-        except Exception:  # the window has gone
-            return None
+            value = predicate()
+        except Exception:  # the accessibility tree changes under our feet
+            value = None
+        if value:
+            return value
+        if time.monotonic() > deadline:
+            raise AssertionError(f"timed out waiting for {what}")
+        time.sleep(0.1)
 
-    def click(self, caption, effect, window=None, patience=15.0):
-        """Clicks the button and waits for the effect. On a heavily loaded machine a click can
-        come to nothing; like a person, click again while the button is still usable."""
-        for _ in range(4):
-            try:
-                button = wait_for(f'"{caption}" enabled', lambda: self.usable_button(caption, window))
-            except TimedOut:
-                raise TimedOut(f'"{caption}" never usable; {self.describe(caption, window)}; '
-                               f'{self.desktop.describe_screen()}') from None
-            self.desktop.click(*centre(button))
-            try:
-                return wait_for(f'the effect of "{caption}"', effect, timeout=patience)
-            except TimedOut:
-                if self.usable_button(caption, window) is None:
-                    return wait_for(f'the effect of "{caption}"', effect)
-        raise TimedOut(f'"{caption}" had no effect; {self.describe(caption, window)}; '
-                       f'{self.desktop.describe_screen()}')
 
-    def describe(self, caption, window):
+def state(accessible, which):
+    # The client cache follows events, which a script without a main loop may not have seen.
+    accessible.clearCache()
+    return accessible.getState().contains(which)
+
+
+def descendants(root, predicate, depth=6):
+    found = []
+    for index in range(root.childCount if depth else 0):
+        child = root.getChildAtIndex(index)
+        if child is not None:
+            found += ([child] if predicate(child) else []) + descendants(child, predicate,
+                                                                         depth - 1)
+    return found
+
+
+def extents(accessible):
+    box = accessible.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+    return box.x, box.y, box.width, box.height
+
+
+class Desktop:
+    def __init__(self, program):
+        self.processes = []
+        self.workdir = tempfile.mkdtemp(prefix="pellorin-e2e-")
         try:
-            button = self.button(caption, window)
-            if button is None:
-                return f'no "{caption}" among {[b.name for b in descendants(window or self.main_window, lambda a: a.getRoleName() == "push button")]}'
-            return f'"{caption}" enabled {enabled(button)} showing {showing(button)} at {extents(button)}'
-        except Exception as problem:  # the window has gone
-            return f'"{caption}" unreadable: {problem}'
+            self._open(program)
+        except BaseException:
+            self.close()
+            raise
 
+    def _open(self, program):
+        number = next(n for n in range(100 + os.getpid() % 400, 1000)
+                      if not os.path.exists(f"/tmp/.X{n}-lock"))
+        # Without -noreset Xvfb ends when its first client leaves.
+        self._start(["Xvfb", f":{number}", "-screen", "0", "1280x1024x24", "-nolisten", "tcp",
+                     "-noreset"])
+        wait_for("the X server", lambda: os.path.exists(f"/tmp/.X11-unix/X{number}"), 15)
+        self.env = dict(os.environ, DISPLAY=f":{number}", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1",
+                        QT_ACCESSIBILITY="1")
+        self.env.pop("QT_QPA_PLATFORM", None)
+        os.environ["DISPLAY"] = self.env["DISPLAY"]
+        # Without a window manager X11 windows are never activated.
+        self._start(["openbox", "--sm-disable"], env=self.env)
+        wait_for("the window manager", lambda: "window id" in subprocess.run(
+            ["xprop", "-root", "_NET_SUPPORTING_WM_CHECK"], env=self.env,
+            capture_output=True, text=True).stdout)
+        # A broken chime in the working directory, where chimes are looked up first: "Init"
+        # stays silent, and the program must still end at once after "Exit".
+        open(os.path.join(self.workdir, "pinpon.wav"), "wb").close()
+        self.program = self._start([program], env=self.env, cwd=self.workdir)
+        self.app = wait_for("the program on the accessibility bus", self._application, 30)
+
+    def _start(self, command, **options):
+        self.processes.append(subprocess.Popen(command, stdout=subprocess.DEVNULL,
+                                               stderr=subprocess.DEVNULL, **options))
+        return self.processes[-1]
+
+    def _application(self):
+        """Our own program, told apart by its process id."""
+        desktop = pyatspi.Registry.getDesktop(0)
+        return next((child for child in (desktop.getChildAtIndex(i)
+                                         for i in range(desktop.childCount))
+                     if child is not None and child.get_process_id() == self.program.pid), None)
+
+    def close(self):
+        for process in reversed(self.processes):
+            process.kill()
+            process.wait()
+        shutil.rmtree(self.workdir, ignore_errors=True)
+
+    def xdotool(self, *arguments):
+        subprocess.run(["xdotool", *arguments], env=self.env, check=True)
+
+    def black_pixels(self, x, y, width, height):
+        rgb = subprocess.run(["import", "-window", "root", "-crop", f"{width}x{height}+{x}+{y}",
+                              "-depth", "8", "rgb:-"], env=self.env, check=True,
+                             capture_output=True).stdout
+        return sum(1 for i in range(0, len(rgb), 3) if rgb[i:i + 3] == b"\0\0\0")
+
+    def window(self, title, exact=False):
+        return next((w for w in descendants(self.app, lambda a: True, 1)
+                     if state(w, pyatspi.STATE_SHOWING) and
+                     (w.name == title or not exact and w.name.startswith(title))), None)
+
+    def find(self, window, role, name=None, description=None):
+        return next(iter(descendants(window, lambda a: a.getRoleName() == role and
+                                     name in (None, a.name) and
+                                     description in (None, a.description))), None)
 
     def value(self, description):
-        return fresh(self.main_control("label", description=description)).name
+        return self.find(self.window("Pellorin ("), "label", description=description).name
 
-    def enabled_buttons(self):
-        if "buttons" not in self.known:
-            self.known["buttons"] = descendants(self.main_window,
-                                                lambda a: a.getRoleName() == "push button")
-        return sorted(b.name for b in self.known["buttons"] if enabled(b))
+    def usable(self, window=None):
+        return sorted(b.name for b in descendants(window or self.window("Pellorin ("),
+                                                  lambda a: a.getRoleName() == "push button")
+                      if state(b, pyatspi.STATE_ENABLED))
 
-    def face(self, die):
-        key = ("faces", die)
-        if key not in self.known:
-            self.known[key] = descendants(self.main_window, lambda a: a.getRoleName() == "image"
-                                          and a.description.startswith(die))
-        shown = [a for a in self.known[key] if showing(a)]
-        return int(shown[0].description[-1]) if len(shown) == 1 else None
-
-    def cells(self):
-        return {(large, small): int(self.value(f"Large {large}, small {small}") or 0)
-                for large in range(1, 7) for small in range(1, 7)}
+    def click(self, caption, effect, window_title="Pellorin (", patience=15.0):
+        """Clicks the button and waits for the effect. On a loaded machine a click can come to
+        nothing; like a person, click again while the button is still usable."""
+        for _ in range(4):
+            button = wait_for(f'"{caption}" usable', lambda: (lambda b: b if b and state(
+                b, pyatspi.STATE_ENABLED) else None)(self.find(self.window(
+                    window_title, exact=window_title == "Pellorin"), "push button", caption)))
+            x, y, width, height = extents(button)
+            self.xdotool("mousemove", str(x + width // 2), str(y + height // 2), "click", "1")
+            try:
+                return wait_for(f'the effect of "{caption}"', effect, patience)
+            except AssertionError:
+                pass
+        raise AssertionError(f'"{caption}" had no effect')
 
 
 READY = sorted(["Automatic", "Exit", "Init", "Graph display", "Help", "Throw the dice"])
@@ -126,121 +151,64 @@ READY = sorted(["Automatic", "Exit", "Init", "Graph display", "Help", "Throw the
 
 class EndToEnd(unittest.TestCase):
     def setUp(self):
-        self.desktop = Desktop(PROGRAM)
+        self.desktop = Desktop(sys.argv[1])
         self.addCleanup(self.desktop.close)
-        # A broken chime in the working directory, where chimes are looked up first: "Init"
-        # stays silent, and the program must still end at once after "Exit".
-        open(os.path.join(self.desktop.workdir, "pinpon.wav"), "wb").close()
-        self.app = Pellorin(self.desktop)
 
-    def wait_until(self, what, predicate, timeout=45.0):
-        return wait_for(what, predicate, timeout)
+    def faces(self):
+        shown = descendants(self.desktop.window("Pellorin ("), lambda a: a.getRoleName() ==
+                            "image" and state(a, pyatspi.STATE_SHOWING))
+        return sorted(a.description for a in shown)
 
     def test_tour(self):
-        app = self.app
-        self.assertEqual(extents(app.main_window), (257, 124, 521, 480))
-        self.wait_until("the ready buttons", lambda: app.enabled_buttons() == READY)
-        self.assertEqual((app.face("Large"), app.face("Small")), (1, 1))
-        self.assertEqual(app.value("Number of experiments"), "")
+        desk = self.desktop
+        main = wait_for("the experiment window", lambda: desk.window("Pellorin ("))
+        self.assertEqual(extents(main), (257, 124, 521, 480))
+        wait_for("the ready buttons", lambda: desk.usable() == READY)
+        self.assertEqual(self.faces(), ["Large die, face 1", "Small die, face 1"])
 
-        # A manual experiment: the dice spin until stopped, and the faces showing are recorded.
-        app.click("Throw the dice", lambda: app.enabled_buttons() == ["Stop the dice"])
-        seen = set()
-        self.wait_until("the large die to spin", lambda: seen.add(app.face("Large")) or
-                        len(seen - {None}) >= 3, timeout=10)
-        app.click("Stop the dice", lambda: app.value("Number of experiments") == "1")
-        large, small = app.face("Large"), app.face("Small")
-        time.sleep(0.3)
-        self.assertEqual((app.face("Large"), app.face("Small")), (large, small))
-        self.assertEqual(app.value(f"Large {large}, small {small}"), "1")
-        odd = large % 2 == 1 and small % 2 == 1
-        self.assertEqual(app.value("Percentage of odd products"), "1.000" if odd else "0.000")
-        self.assertEqual(app.enabled_buttons(), READY)
+        # Keyboard: Return throws from the focused button, Space stops the dice, and the
+        # screen reader reads the record.
+        throw = desk.find(main, "push button", "Throw the dice")
+        wait_for("the focus on Throw the dice", lambda: throw.queryComponent().grabFocus() and
+                 state(throw, pyatspi.STATE_FOCUSED))
+        desk.xdotool("key", "Return")
+        wait_for("the dice to spin", lambda: desk.usable() == ["Stop the dice"])
+        desk.xdotool("key", "space")
+        wait_for("the record", lambda: desk.value("Number of experiments") == "1")
+        large, small = (int(face[-1]) for face in self.faces())
+        self.assertEqual(desk.value(f"Large {large}, small {small}"), "1")
+        self.assertEqual(desk.value("Percentage of odd products"),
+                         "1.000" if large % 2 and small % 2 else "0.000")
 
-        # Keyboard: Return throws from the focused button, and Space stops the dice.
-        wait_for("focus on Throw the dice",
-                 lambda: app.button("Throw the dice").queryComponent().grabFocus() or
-                 app.button("Throw the dice").getState().contains(pyatspi.STATE_FOCUSED))
-        self.desktop.key("Return")
-        self.wait_until("the dice to spin", lambda: app.enabled_buttons() == ["Stop the dice"])
-        self.wait_until("the focus on Stop the dice", lambda: app.button(
-            "Stop the dice").getState().contains(pyatspi.STATE_FOCUSED))
-        self.desktop.key("space")
-        self.wait_until("the second record", lambda: app.value("Number of experiments") == "2")
+        # The graph replaces the experiment window; the window manager's close (Alt+F4) brings
+        # it back, activated: both dice show face 1 again.
+        graph = desk.click("Graph display", lambda: desk.window(" Graph "))
+        wait_for("the experiment window hidden", lambda: desk.window("Pellorin (") is None)
+        canvas = desk.find(graph, "image")
+        self.assertIn("1 experiments drawn", canvas.description)
+        wait_for("the graph on the screen", lambda: desk.black_pixels(*extents(canvas)) > 1000)
+        desk.xdotool("key", "alt+F4")
+        wait_for("face 1 after the return", lambda: desk.window(" Graph ") is None and
+                 self.faces() == ["Large die, face 1", "Small die, face 1"])
 
-        # An automatic run, interrupted after a few seconds.
-        app.click("Automatic", lambda: app.enabled_buttons() == ["Stop"])
-        self.wait_until("some experiments", lambda: int(app.value("Number of experiments")) > 20)
-        app.click("Stop", lambda: app.enabled_buttons() == READY)
-        count = int(app.value("Number of experiments"))
-        self.assertLess(count, 1000)
-        self.assertEqual(sum(app.cells().values()), count)
+        # Help opens beside the experiment window; Alt+F4 only hides it.
+        help_window = desk.click("Help", lambda: desk.window("Pellorin＿Help"))
+        self.assertIsNotNone(desk.window("Pellorin ("))
+        self.assertIn("【Problem】", desk.find(help_window, "image").description)
+        desk.xdotool("key", "alt+F4")
+        wait_for("the help window hidden", lambda: desk.window("Pellorin＿Help") is None)
 
-        # The graph replaces the experiment window, and its Close brings it back.
-        graph = app.click("Graph display", lambda: app.window(" Graph "))
-        self.wait_until("the experiment window to hide", lambda: app.window("Pellorin (") is None)
-        canvas = self.wait_until("the graph canvas", lambda: app.control(
-            graph, "image", None, None))
-        self.wait_until("the graph description", lambda: f"{count} experiments drawn" in
-                        canvas.description)
-        x, y, width, height = extents(canvas)
-        rgb = self.wait_until("the polyline", lambda: (
-            lambda p: p if count_colour(p, BLUE) > count // 2 else None)(
-                self.desktop.pixels(x, y, width, height)))
-        self.assertGreater(count_colour(rgb, BLACK), 1000)
-        app.click("Close", lambda: app.window("Pellorin ("), graph)
-        self.wait_until("the graph window gone", lambda: app.window(" Graph ") is None)
-        self.wait_until("face 1 after the return", lambda: app.face("Large") == 1)
+        # Init, with the broken chime, clears the tally and disables "Graph display".
+        desk.click("Init", lambda: desk.value("Number of experiments") == "0")
+        self.assertEqual(desk.usable(), [b for b in READY if b != "Graph display"])
 
-        # Help opens beside the experiment window; its Close only hides it.
-        help_window = app.click("Help", lambda: app.window("Pellorin＿Help"))
-        self.assertIsNotNone(app.window("Pellorin ("))
-        help_canvas = app.control(help_window, "image")
-        self.assertIn("【Problem】", help_canvas.description)
-        x, y, width, height = extents(help_canvas)
-        self.wait_until("the printed help", lambda: count_colour(
-            self.desktop.pixels(x, y, width, height // 4), BLACK) > 200)
-        app.click("Close", lambda: app.window("Pellorin＿Help") is None, help_window)
-
-        # Init clears the tally and leaves "Graph display" disabled.
-        app.click("Init", lambda: app.value("Number of experiments") == "0")
-        self.assertEqual(app.value("Percentage of odd products"), "0.000")
-        self.assertEqual(sum(app.cells().values()), 0)
-        self.assertEqual(app.enabled_buttons(),
-                         sorted(["Automatic", "Exit", "Init", "Help", "Throw the dice"]))
-
-        # Exit shows its notice and ends the program once it is answered.
-        notice = app.click("Exit", lambda: app.window("Pellorin", exact=True))
-        texts = [a.name for a in descendants(notice, lambda a: a.getRoleName() == "label")]
-        self.assertIn("This software will exit.", texts)
-        self.assertEqual([b.name for b in descendants(notice, lambda a: a.getRoleName() ==
-                                                      "push button")], ["OK"])
-        process = self.desktop.app_process
-        app.click("OK", lambda: process.poll() is not None, notice, patience=2.0)
-        self.assertEqual(process.returncode, 0)
-
-    @unittest.skipUnless("--long" in sys.argv, "the full run takes 100 seconds")
-    def test_full_automatic_run(self):
-        app = self.app
-        self.wait_until("the ready buttons", lambda: app.enabled_buttons() == READY)
-        app.click("Automatic", lambda: app.enabled_buttons() == ["Stop"])
-        finished = sorted(["Exit", "Init", "Graph display", "Help"])
-        # 1001 ticks of 100 ms; a loaded machine delays ticks but never drops experiments.
-        self.wait_until("the finished state", lambda: app.enabled_buttons() == finished,
-                        timeout=400)
-        self.assertEqual(app.value("Number of experiments"), "1000")
-        cells = app.cells()
-        self.assertEqual(sum(cells.values()), 1000)
-        expected = 1000 / 36
-        chi_square = sum((n - expected) ** 2 / expected for n in cells.values())
-        # 35 degrees of freedom; 75.1 is exceeded by chance once in 10,000 runs.
-        self.assertLess(chi_square, 75.1, cells)
-        odd = sum(n for (large, small), n in cells.items() if large % 2 and small % 2)
-        self.assertEqual(app.value("Number of odd products"), str(odd))
-        self.assertEqual(app.value("Percentage of odd products"), f"{odd / 1000:.3f}")
+        # Exit shows its notice, and the program ends at once when it is answered.
+        notice = desk.click("Exit", lambda: desk.window("Pellorin", exact=True))
+        self.assertIsNotNone(desk.find(notice, "label", "This software will exit."))
+        self.assertEqual(desk.usable(notice), ["OK"])
+        desk.click("OK", lambda: desk.program.poll() is not None, "Pellorin", patience=2.0)
+        self.assertEqual(desk.program.returncode, 0)
 
 
 if __name__ == "__main__":
-    PROGRAM = sys.argv[1]
-    arguments = [sys.argv[0]] + [a for a in sys.argv[2:] if a != "--long"]
-    unittest.main(argv=arguments, verbosity=2)
+    unittest.main(argv=sys.argv[:1] + sys.argv[2:], verbosity=2)

@@ -3,68 +3,40 @@
 
 #include <QApplication>
 #include <QWidget>
-#include <memory>
 
 #include "activation.h"
 
 namespace {
 
-struct Windows {
+void activate(QWidget& window) {
+    window.show();
+    window.activateWindow();
+    QApplication::processEvents();
+}
+
+// A window is activated when it becomes the active one after another of the program's
+// windows (or none), not when the user comes back to it from another application; a
+// discarded window hands activation back.
+TEST(Activation, CountsOnlyMovesBetweenTheProgramsOwnWindows) {
     platform::ActivationTracker tracker;
     QWidget first;
-    QWidget second;
-    QWidget foreign;  // stands for another application's window
+    QWidget foreign;  // another application's window
     int firstActivations = 0;
-    int secondActivations = 0;
-
-    Windows() {
-        tracker.watch(&first, [this] { ++firstActivations; });
-        tracker.watch(&second, [this] { ++secondActivations; });
-    }
-    static void activate(QWidget& window) {
-        window.show();
-        window.activateWindow();
-        QApplication::processEvents();
-    }
-};
-
-TEST(Activation, FirstShowingActivates) {
-    Windows windows;
-    Windows::activate(windows.first);
-    EXPECT_EQ(windows.firstActivations, 1);
-    EXPECT_EQ(windows.secondActivations, 0);
-}
-
-TEST(Activation, MovingBetweenTheProgramsWindowsActivatesEachTime) {
-    Windows windows;
-    Windows::activate(windows.first);
-    Windows::activate(windows.second);
-    Windows::activate(windows.first);
-    EXPECT_EQ(windows.firstActivations, 2);
-    EXPECT_EQ(windows.secondActivations, 1);
-}
-
-TEST(Activation, ComingBackFromAnotherApplicationDoesNotActivate) {
-    Windows windows;
-    Windows::activate(windows.first);
-    Windows::activate(windows.foreign);
-    Windows::activate(windows.first);
-    EXPECT_EQ(windows.firstActivations, 1);
-}
-
-TEST(Activation, ADiscardedWindowHandsActivationBack) {
-    platform::ActivationTracker tracker;
-    QWidget main;
-    int mainActivations = 0;
-    tracker.watch(&main, [&] { ++mainActivations; });
-    Windows::activate(main);
+    tracker.watch(&first, [&] { ++firstActivations; });
+    activate(first);
+    EXPECT_EQ(firstActivations, 1);
+    activate(foreign);
+    activate(first);
+    EXPECT_EQ(firstActivations, 1);
     {
-        auto graph = std::make_unique<QWidget>();
-        tracker.watch(graph.get(), [] {});
-        Windows::activate(*graph);
+        QWidget second;
+        int secondActivations = 0;
+        tracker.watch(&second, [&] { ++secondActivations; });
+        activate(second);
+        EXPECT_EQ(secondActivations, 1);
     }
-    Windows::activate(main);
-    EXPECT_EQ(mainActivations, 2);
+    activate(first);
+    EXPECT_EQ(firstActivations, 2);
 }
 
 }  // namespace

@@ -2,96 +2,93 @@
 #pragma once
 
 #include <QApplication>
-#include <QCloseEvent>
-#include <QWindow>
 #include <QLabel>
 #include <QPushButton>
 #include <QTimer>
 #include <memory>
+#include <set>
 
+#include "button_states.h"
 #include "doubles/answering_notice.h"
 #include "doubles/fake_dice.h"
 #include "doubles/recording_sound.h"
 #include "experiment_window.h"
 #include "graph_window.h"
 #include "help_window.h"
+#include "support/frame_close.h"
 
-// What the window system sends when the user closes a window from its frame: the close
-// reaches the window's platform window first, not the widget.
-inline void closeFromFrame(QWidget* window) {
-    QCloseEvent close;
-    QCoreApplication::sendEvent(window->windowHandle(), &close);
-}
+using buttons::Button;
+using Buttons = std::set<Button>;
 
-// The experiment window with recording doubles for everything it takes from outside.
+// The experiment window with recording doubles for everything it takes from outside. With a
+// generator of the test's own, `random` stays null.
 struct WindowHarness {
-    // With a generator of the test's own, `random` stays null.
-    explicit WindowHarness(std::unique_ptr<experiment::RandomSource> generator = nullptr,
-                           std::unique_ptr<platform::SoundControl> soundControl = nullptr) {
-        auto clock_owned = std::make_unique<FrozenClock>();
-        auto random_owned = std::make_unique<ScriptedRandom>();
-        auto sound_owned = std::make_unique<RecordingSound>();
-        auto notice_owned = std::make_unique<AnsweringNotice>();
-        clock = clock_owned.get();
-        random = generator ? nullptr : random_owned.get();
-        sound = soundControl ? nullptr : sound_owned.get();
-        notice = notice_owned.get();
-        std::unique_ptr<experiment::RandomSource> chosenRandom =
-            generator ? std::move(generator) : std::move(random_owned);
-        std::unique_ptr<platform::SoundControl> chosenSound =
-            soundControl ? std::move(soundControl) : std::move(sound_owned);
-        form = std::make_unique<ExperimentWindow>(ExperimentServices{
-            std::move(clock_owned), std::move(chosenRandom), std::move(chosenSound),
-            std::move(notice_owned), [this] { ++programEnds; }});
+    explicit WindowHarness(std::unique_ptr<experiment::RandomSource> generator = nullptr) {
+        auto scripted = std::make_unique<ScriptedRandom>();
+        auto recording = std::make_unique<RecordingSound>();
+        auto answering = std::make_unique<AnsweringNotice>();
+        random = generator ? nullptr : scripted.get();
+        sound = recording.get();
+        notice = answering.get();
+        window = std::make_unique<ExperimentWindow>(ExperimentServices{
+            std::make_unique<FrozenClock>(), generator ? std::move(generator) : std::move(scripted),
+            std::move(recording), std::move(answering), [this] { ++programEnds; }});
     }
 
     // Shown and activated, as at start-up.
     void start() const {
-        form->show();
-        form->activateWindow();
+        window->show();
+        window->activateWindow();
         QApplication::processEvents();
     }
-
-    [[nodiscard]] QPushButton* button(int number) const {
-        return form->findChild<QPushButton*>(QStringLiteral("Command%1").arg(number));
+    // Buttons by meaning; their ids are Command1 to Command8 in the order of Button.
+    [[nodiscard]] QPushButton* button(Button which) const {
+        return window->findChild<QPushButton*>(
+            QStringLiteral("Command%1").arg(static_cast<int>(which) + 1));
     }
-    [[nodiscard]] QString label(const QString& name) const {
-        return form->findChild<QLabel*>(name)->text();
-    }
-    [[nodiscard]] QTimer* timer(int number) const {
-        return form->findChild<QTimer*>(QStringLiteral("Timer%1").arg(number));
-    }
-    [[nodiscard]] bool pictureShown(int die, int face) const {
-        return !form->findChild<QWidget*>(QStringLiteral("Image%1(%2)").arg(die).arg(face))
-                    ->isHidden();
-    }
-    // The buttons that can be clicked, as a string of their numbers: "145678".
-    [[nodiscard]] QString enabledButtons() const {
-        QString numbers;
-        for (int number = 1; number <= 8; ++number) {
-            if (button(number)->isEnabled()) {
-                numbers += QString::number(number);
+    [[nodiscard]] Buttons usableButtons() const {
+        Buttons usable;
+        for (std::size_t i = 0; i < buttons::kButtonCount; ++i) {
+            if (button(static_cast<Button>(i))->isEnabled()) {
+                usable.insert(static_cast<Button>(i));
             }
         }
-        return numbers;
+        return usable;
+    }
+    [[nodiscard]] QString label(const QString& id) const {
+        return window->findChild<QLabel*>(id)->text();
+    }
+    // Timer1 and Timer2 spin the dice, Timer3 drives the run.
+    [[nodiscard]] bool moving(int timer) const {
+        return window->findChild<QTimer*>(QStringLiteral("Timer%1").arg(timer))->isActive();
+    }
+    // The face a die shows, 0 unless exactly one is shown (die 1 large, 2 small).
+    [[nodiscard]] int faceShown(int die) const {
+        int shown = 0;
+        for (int face = 1; face <= 6; ++face) {
+            if (!window->findChild<QWidget*>(QStringLiteral("Image%1(%2)").arg(die).arg(face))
+                     ->isHidden()) {
+                shown = shown == 0 ? face : -1;
+            }
+        }
+        return shown < 0 ? 0 : shown;
     }
     // One manual experiment with the given faces.
     void throwManually(int large, int small) const {
-        form->throwDice();
+        window->throwDice();
         random->queueFace(large);
-        form->rollLargeDie();
+        window->rollLargeDie();
         random->queueFace(small);
-        form->rollSmallDie();
-        form->stopDice();
+        window->rollSmallDie();
+        window->stopDice();
     }
 
     WindowHarness(const WindowHarness&) = delete;
     WindowHarness& operator=(const WindowHarness&) = delete;
 
-    FrozenClock* clock = nullptr;
     ScriptedRandom* random = nullptr;
     RecordingSound* sound = nullptr;
     AnsweringNotice* notice = nullptr;
     int programEnds = 0;
-    std::unique_ptr<ExperimentWindow> form;
+    std::unique_ptr<ExperimentWindow> window;
 };
