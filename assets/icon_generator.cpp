@@ -55,7 +55,7 @@ QByteArray designBitmap() {
             out.append(static_cast<char>(qRed(pixel)));
         }
     }
-    out.append(QByteArray(32 * 4, '\0'));
+    out.append(QByteArray(qsizetype{32} * 4, '\0'));
     return out;
 }
 

@@ -27,7 +27,16 @@ public:
 std::unique_ptr<ExperimentWindow> makeBenchWindow() {
     return std::make_unique<ExperimentWindow>(ExperimentServices{
         std::make_unique<platform::SystemClock>(), std::make_unique<experiment::MixingGenerator>(),
-        std::make_unique<SilentSound>(), std::make_unique<SilentNotice>(), [] {}});
+        std::make_unique<SilentSound>(), std::make_unique<SilentNotice>(),
+        std::make_unique<platform::SystemClipboard>(),
+        std::make_unique<platform::SystemSaveDialog>(), [] {}});
+}
+
+platform::TakeAway benchTakeAway() {
+    static platform::SystemClipboard clipboard;
+    static platform::SystemSaveDialog dialog;
+    static SilentNotice notice;
+    return {clipboard, dialog, notice};
 }
 
 void useOffscreenByDefault() {

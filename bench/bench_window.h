@@ -8,5 +8,8 @@
 // The experiment window with the real clock and generator, and silent sound and notice.
 std::unique_ptr<ExperimentWindow> makeBenchWindow();
 
+// Clipboard, file dialog and a silent notice for a graph window.
+platform::TakeAway benchTakeAway();
+
 // Offscreen unless the caller chose a platform.
 void useOffscreenByDefault();

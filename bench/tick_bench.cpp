@@ -64,7 +64,7 @@ void BM_GraphOfAThousandExperiments(benchmark::State& state) {
         shared.ratioHistory.at(n) = static_cast<float>((n * 7919) % 1000) / 1000.0F;
     }
     platform::ActivationTracker tracker;
-    GraphWindow graph(shared, tracker);
+    GraphWindow graph(shared, tracker, benchTakeAway());
     for (auto _ : state) {  // NOLINT(clang-analyzer-deadcode.DeadStores)
         graph.onActivated();
     }

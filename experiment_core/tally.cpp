@@ -31,6 +31,7 @@ void Tally::tallyPhase() {
     if (isFace(largeFace_) && isFace(smallFace_)) {
         ++pairCounts_[largeFace_ - 1][smallFace_ - 1];
     }
+    throws_.push_back({largeFace_, smallFace_});
     int odd = 0;
     for (int large = 1; large <= kFaces; large += 2) {
         for (int small = 1; small <= kFaces; small += 2) {
@@ -51,6 +52,7 @@ void Tally::tallyPhase() {
 
 void Tally::reset() {
     pairCounts_ = {};
+    throws_.clear();
     record_ = ExperimentRecord{};
 }
 

@@ -3,6 +3,7 @@
 
 #include <array>
 #include <cstdint>
+#include <vector>
 
 #include "die.h"
 #include "experiment_record.h"
@@ -38,12 +39,20 @@ public:
     [[nodiscard]] std::int16_t oddCount() const { return record_.oddCount; }
     [[nodiscard]] const ExperimentRecord& record() const { return record_; }
 
+    // The faces of each recorded experiment since the last reset, in order.
+    struct Throw {
+        std::int16_t large;
+        std::int16_t small;
+    };
+    [[nodiscard]] const std::vector<Throw>& throws() const { return throws_; }
+
 private:
     ExperimentRecord& record_;
     std::int16_t largeFace_ = 0;
     std::int16_t smallFace_ = 0;
     // Row = large face, column = small face, both counted from 0 here.
     std::array<std::array<std::int16_t, kFaces>, kFaces> pairCounts_{};
+    std::vector<Throw> throws_;
 };
 
 // True for the nine pairs whose product is odd.

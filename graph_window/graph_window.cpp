@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "graph_window.h"
 
+#include <QBuffer>
+#include <QContextMenuEvent>
+#include <QMenu>
 #include <QPainter>
 #include <QPushButton>
 #include <algorithm>
@@ -11,8 +14,12 @@
 #include "window_geometry.h"
 
 GraphWindow::GraphWindow(const experiment::ExperimentRecord& record,
-                         platform::ActivationTracker& activation)
-    : record_(record), canvas_(new platform::PictureBox(this)) {
+                         platform::ActivationTracker& activation,
+                         const platform::TakeAway& takeAway)
+    : record_(record),
+      canvas_(new platform::PictureBox(this)),
+      takeAway_(takeAway),
+      pictureMenu_(new QMenu(this)) {
     setObjectName(QStringLiteral("Form2"));
     setWindowTitle(QStringLiteral(" Graph ") + QString::fromUtf8(platform::kAuthorshipNotice));
     platform::setFixedClientArea(this, platform::twipsRect(3165, 1695, 9750, 5670));
@@ -28,7 +35,31 @@ GraphWindow::GraphWindow(const experiment::ExperimentRecord& record,
     setTabOrder(canvas_,
                 addCloseButton(QStringLiteral("Command1"), platform::twipsRect(8760, 0, 975, 375)));
 
+    for (const auto& [text, keys, handler] :
+         {std::tuple{tr("Copy picture"), QKeySequence::Copy, &GraphWindow::copyPicture},
+          std::tuple{tr("Save picture..."), QKeySequence::Save, &GraphWindow::savePicture}}) {
+        QAction* action = pictureMenu_->addAction(text, this, handler);
+        action->setShortcut(keys);
+        addAction(action);
+    }
     activation.watch(this, [this] { onActivated(); });
+}
+
+void GraphWindow::contextMenuEvent(QContextMenuEvent* event) {
+    pictureMenu_->popup(event->globalPos());
+}
+
+void GraphWindow::copyPicture() {
+    takeAway_.clipboard.putImage(canvas_->image());
+}
+
+void GraphWindow::savePicture() {
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    canvas_->image().save(&buffer, "PNG");
+    platform::saveWithDialog(takeAway_, this, tr("Save picture"),
+                             QStringLiteral("pellorin-graph.png"), tr("PNG pictures (*.png)"), png);
 }
 
 void GraphWindow::onActivated() {
@@ -42,5 +73,6 @@ void GraphWindow::onActivated() {
         QStringLiteral("Ratio of odd products: %1 experiments drawn, latest ratio %2; "
                        "dashed reference line at 1/4")
             .arg(drawn)
-            .arg(QString::fromStdString(experiment::ratioText(record_.oddCount, record_.experimentCount))));
+            .arg(QString::fromStdString(
+                experiment::ratioText(record_.oddCount, record_.experimentCount))));
 }

@@ -4,6 +4,9 @@
 #include "activation.h"
 #include "experiment_record.h"
 #include "secondary_window.h"
+#include "take_away.h"
+
+class QMenu;
 
 namespace platform {
 class PictureBox;
@@ -14,13 +17,21 @@ class PictureBox;
 class GraphWindow : public platform::SecondaryWindow {
     Q_OBJECT
 public:
-    GraphWindow(const experiment::ExperimentRecord& record,
-                platform::ActivationTracker& activation);
+    GraphWindow(const experiment::ExperimentRecord& record, platform::ActivationTracker& activation,
+                const platform::TakeAway& takeAway);
 
     // Draws the graph over the canvas.
     void onActivated();
+    // Taking the picture away (context menu, Ctrl+C, Ctrl+S).
+    void copyPicture();
+    void savePicture();
+
+protected:
+    void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
     const experiment::ExperimentRecord& record_;
     platform::PictureBox* canvas_;
+    platform::TakeAway takeAway_;
+    QMenu* pictureMenu_;
 };

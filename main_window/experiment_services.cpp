@@ -10,5 +10,8 @@ ExperimentServices systemServices() {
     return {std::make_unique<platform::SystemClock>(),
             std::make_unique<experiment::MixingGenerator>(),
             std::make_unique<platform::SinkSoundControl>(),
-            std::make_unique<platform::MessageNoticeBox>(), [] { QCoreApplication::exit(0); }};
+            std::make_unique<platform::MessageNoticeBox>(),
+            std::make_unique<platform::SystemClipboard>(),
+            std::make_unique<platform::SystemSaveDialog>(),
+            [] { QCoreApplication::exit(0); }};
 }

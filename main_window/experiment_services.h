@@ -7,6 +7,7 @@
 #include "die.h"
 #include "notice_box.h"
 #include "sound_control.h"
+#include "take_away.h"
 
 // What the experiment window takes from the world outside it; tests hand in their own.
 struct ExperimentServices {
@@ -14,9 +15,11 @@ struct ExperimentServices {
     std::unique_ptr<experiment::RandomSource> random;
     std::unique_ptr<platform::SoundControl> sound;
     std::unique_ptr<platform::NoticeBox> notice;
+    std::unique_ptr<platform::Clipboard> clipboard;
+    std::unique_ptr<platform::SaveDialog> saveDialog;
     // Ends the program; nothing of it runs afterwards.
     std::function<void()> endProgram;
 };
 
-// The real clock, generator, sound, notice and end of the program.
+// The real clock, generator, sound, notice, clipboard, file dialog and end of the program.
 ExperimentServices systemServices();

@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "experiment_window.h"
 
+#include <QAction>
 #include <QCloseEvent>
 #include <QLabel>
+#include <QMenu>
 #include <QPushButton>
 #include <QTimer>
 
@@ -13,6 +15,7 @@
 #include "graph_window.h"
 #include "help_window.h"
 #include "number_text.h"
+#include "results_text.h"
 #include "window_geometry.h"
 
 namespace {
@@ -50,6 +53,7 @@ ExperimentWindow::ExperimentWindow(ExperimentServices services, QWidget* parent)
     colours.setColor(QPalette::Window, colours.color(QPalette::Button));
     setPalette(colours);
     buildControls();
+    buildResultsMenu();
 
     connect(largeDieTimer_, &QTimer::timeout, this, &ExperimentWindow::rollLargeDie);
     connect(smallDieTimer_, &QTimer::timeout, this, &ExperimentWindow::rollSmallDie);
@@ -116,6 +120,56 @@ void ExperimentWindow::buildControls() {
     for (std::size_t i = 1; i < tabOrder.size(); ++i) {
         setTabOrder(button(tabOrder.at(i - 1)), button(tabOrder.at(i)));
     }
+}
+
+void ExperimentWindow::buildResultsMenu() {
+    resultsMenu_ = new QMenu(this);
+    const std::array<std::tuple<QString, QKeySequence, void (ExperimentWindow::*)()>, 2> entries = {
+        {{tr("Copy results"), QKeySequence::Copy, &ExperimentWindow::copyResults},
+         {tr("Save throws as CSV..."), QKeySequence::Save, &ExperimentWindow::saveThrows}}};
+    for (const auto& [text, keys, handler] : entries) {
+        QAction* action = resultsMenu_->addAction(text, this, handler);
+        action->setShortcut(keys);
+        addAction(action);
+    }
+    // Entries disabled while something moves come back once the menu is gone.
+    connect(resultsMenu_, &QMenu::aboutToHide, this, [this] {
+        for (QAction* action : resultsMenu_->actions()) {
+            action->setEnabled(true);
+        }
+    });
+}
+
+void ExperimentWindow::contextMenuEvent(QContextMenuEvent* event) {
+    for (QAction* action : resultsMenu_->actions()) {
+        action->setEnabled(!diceOrRunMoving());
+    }
+    resultsMenu_->popup(event->globalPos());
+}
+
+void ExperimentWindow::copyResults() {
+    if (diceOrRunMoving()) {
+        return;
+    }
+    const experiment::SummaryWords words{
+        tr("Large\\Small").toStdString(), tr("Number of experiments").toStdString(),
+        tr("Number of odd products").toStdString(), tr("Percentage of odd products").toStdString()};
+    services_.clipboard->putText(text(experiment::resultsTabSeparated(tally_, words)),
+                                 text(experiment::resultsHtml(tally_, words)));
+}
+
+void ExperimentWindow::saveThrows() {
+    if (diceOrRunMoving()) {
+        return;
+    }
+    platform::saveWithDialog(takeAway(), this, tr("Save throws as CSV"),
+                             QStringLiteral("pellorin-throws.csv"),
+                             tr("Comma-separated values (*.csv)"),
+                             QByteArray::fromStdString(experiment::throwsCsv(tally_)));
+}
+
+platform::TakeAway ExperimentWindow::takeAway() const {
+    return {*services_.clipboard, *services_.saveDialog, *services_.notice};
 }
 
 QPushButton* ExperimentWindow::button(Button which) const {
@@ -264,7 +318,7 @@ void ExperimentWindow::showHelp() {
 void ExperimentWindow::showGraph() {
     hide();
     if (!graph_) {
-        graph_ = std::make_unique<GraphWindow>(record_, activation_);
+        graph_ = std::make_unique<GraphWindow>(record_, activation_, takeAway());
         connect(graph_.get(), &GraphWindow::closed, this, [this] {
             // The closed window is discarded once its close has finished; a "Graph display"
             // right after it creates a new one.

@@ -11,7 +11,9 @@
 #include "experiment_services.h"
 #include "tally.h"
 
+class QAction;
 class QLabel;
+class QMenu;
 class QPushButton;
 class QTimer;
 class GraphWindow;
@@ -48,6 +50,9 @@ public:
     void showGraph();
     void showHelp();
     void exitProgram();
+    // Taking the results away (context menu, Ctrl+C, Ctrl+S), only while nothing moves.
+    void copyResults();
+    void saveThrows();
 
 protected:
     // Closing the window through its frame ends the program as "Exit" does: hiding it would
@@ -56,9 +61,11 @@ protected:
     // The first showing runs the activation step even where nothing activates windows (an X
     // server without a window manager); it does nothing more when activation follows.
     void showEvent(QShowEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
     void buildControls();
+    void buildResultsMenu();
     void applyButtonStep(buttons::Step step);
     [[nodiscard]] QPushButton* button(buttons::Button which) const;
     void rollDie(experiment::Die die);
@@ -67,6 +74,7 @@ private:
     void showTable();
     void playChime(const QString& fileName);
     [[nodiscard]] bool diceOrRunMoving() const;
+    [[nodiscard]] platform::TakeAway takeAway() const;
 
     experiment::ExperimentRecord record_;
     experiment::Tally tally_{record_};
@@ -86,6 +94,7 @@ private:
     QLabel* oddCountLabel_ = nullptr;
     QLabel* ratioLabel_ = nullptr;
 
+    QMenu* resultsMenu_ = nullptr;
     bool shownBefore_ = false;
     platform::ActivationTracker activation_;
     std::unique_ptr<GraphWindow> graph_;

@@ -98,8 +98,8 @@ using SoundFile = std::unique_ptr<SNDFILE, int (*)(SNDFILE*)>;
 // Opens without blocking (a FIFO would wait for a writer), then reads only a regular file.
 QByteArray readSmallRegularFile(const QString& path, bool* ok) {
     *ok = false;
-    const int descriptor = ::open(QFile::encodeName(path).constData(),
-                                  O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    const int descriptor =
+        ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
     if (descriptor < 0) {
         return {};
     }
@@ -141,8 +141,8 @@ std::optional<Chime> decodeChime(const QByteArray& bytes) {
     }
     const int width = bytesPerSample(info.format);
     const bool shapeOk = width > 0 && (info.channels == 1 || info.channels == 2) &&
-                         info.samplerate >= 8000 && info.samplerate <= 192000 &&
-                         info.frames > 0 && info.frames * info.channels * width <= bytes.size();
+                         info.samplerate >= 8000 && info.samplerate <= 192000 && info.frames > 0 &&
+                         info.frames * info.channels * width <= bytes.size();
     if (!shapeOk || !headerAgreesWithBytes(file.get())) {
         return std::nullopt;
     }

@@ -21,7 +21,7 @@ struct Chime {
 };
 
 // A chime lasts a second or two; nothing larger is read.
-inline constexpr qint64 kLargestChimeFile = 8 * 1024 * 1024;
+inline constexpr qint64 kLargestChimeFile = qint64{8} * 1024 * 1024;
 
 // Decodes a WAV file held in memory with libsndfile. Only what a chime can be passes: PCM or
 // float samples, 1 or 2 channels, 8 to 192 kHz, at least one frame, every size in the header

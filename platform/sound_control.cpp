@@ -68,7 +68,7 @@ void SinkSoundControl::sound() {
     sink_.reset();
     buffer_ = std::make_unique<QBuffer>();
     buffer_->setData(reinterpret_cast<const char*>(chime_->samples.data()),
-                     static_cast<qsizetype>(chime_->samples.size() * sizeof(std::int16_t)));
+                     static_cast<int>(chime_->samples.size() * sizeof(std::int16_t)));
     buffer_->open(QIODevice::ReadOnly);
     sink_ = std::make_unique<QAudioSink>(device, format);
     sink_->start(buffer_.get());

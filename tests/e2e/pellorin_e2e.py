@@ -106,6 +106,10 @@ class Desktop:
     def xdotool(self, *arguments):
         subprocess.run(["xdotool", *arguments], env=self.env, check=True)
 
+    def clipboard(self, target="UTF8_STRING"):
+        return subprocess.run(["xclip", "-o", "-selection", "clipboard", "-t", target],
+                              env=self.env, capture_output=True, text=True, timeout=10).stdout
+
     def black_pixels(self, x, y, width, height):
         rgb = subprocess.run(["import", "-window", "root", "-crop", f"{width}x{height}+{x}+{y}",
                               "-depth", "8", "rgb:-"], env=self.env, check=True,
@@ -180,6 +184,14 @@ class EndToEnd(unittest.TestCase):
         self.assertEqual(desk.value("Percentage of odd products"),
                          "1.000" if large % 2 and small % 2 else "0.000")
 
+        # Ctrl+C puts the table on the desktop's clipboard, as the window shows it.
+        desk.xdotool("key", "ctrl+c")
+        row = wait_for("the table on the clipboard", lambda: [line.split("\t") for line in
+                                                             desk.clipboard().splitlines()])
+        self.assertEqual(row[large][small], "1")
+        self.assertEqual(row[-1], ["Percentage of odd products",
+                                   desk.value("Percentage of odd products")])
+
         # The graph replaces the experiment window; the window manager's close (Alt+F4) brings
         # it back, activated: both dice show face 1 again.
         graph = desk.click("Graph display", lambda: desk.window(" Graph "))
@@ -187,6 +199,8 @@ class EndToEnd(unittest.TestCase):
         canvas = desk.find(graph, "image")
         self.assertIn("1 experiments drawn", canvas.description)
         wait_for("the graph on the screen", lambda: desk.black_pixels(*extents(canvas)) > 1000)
+        desk.xdotool("key", "ctrl+c")
+        wait_for("the picture on the clipboard", lambda: "image/png" in desk.clipboard("TARGETS"))
         desk.xdotool("key", "alt+F4")
         wait_for("face 1 after the return", lambda: desk.window(" Graph ") is None and
                  self.faces() == ["Large die, face 1", "Small die, face 1"])

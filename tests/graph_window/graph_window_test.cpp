@@ -3,8 +3,11 @@
 
 #include <QPainter>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
 
+#include "doubles/answering_notice.h"
+#include "doubles/take_away_doubles.h"
 #include "graph_window.h"
 #include "picture_box.h"
 #include "ratio_graph.h"
@@ -14,6 +17,15 @@
 namespace {
 
 const QColor kBlack(0, 0, 0);
+
+// What the graph window takes from the desktop to let its picture be taken away.
+struct Desk {
+    RecordingClipboard clipboard;
+    AnsweringSaveDialog dialog;
+    AnsweringNotice notice;
+    platform::TakeAway takeAway{clipboard, dialog, notice};
+    platform::ActivationTracker tracker;
+};
 
 // A history of `count` experiments, stored as the tally stores it: an odd product at every
 // 4th experiment and a few more early on, so that the line settles towards 1/4 from above.
@@ -34,8 +46,8 @@ TEST(GraphPicture, IsAsReviewed) {
          {std::pair{0, "graph-empty"}, std::pair{1, "graph-one-point"},
           std::pair{1000, "graph-thousand"}}) {
         const experiment::ExperimentRecord record = historyOf(count);
-        platform::ActivationTracker tracker;
-        GraphWindow window(record, tracker);
+        Desk desk;
+        GraphWindow window(record, desk.tracker, desk.takeAway);
         window.show();
         window.onActivated();
         window.onActivated();
@@ -95,8 +107,8 @@ TEST(GraphDrawing, ScaleLabelsEndTwoPixelsBeforeTheTicks) {
 // A Space or Return meant for the experiment window must not close the graph at once.
 TEST(GraphWindowFocus, TheCanvasHoldsTheFocusWhenTheWindowOpensAndCloseComesNext) {
     const experiment::ExperimentRecord record;
-    platform::ActivationTracker tracker;
-    GraphWindow window(record, tracker);
+    Desk desk;
+    GraphWindow window(record, desk.tracker, desk.takeAway);
     window.show();
     window.activateWindow();
     QCoreApplication::processEvents();
@@ -104,6 +116,29 @@ TEST(GraphWindowFocus, TheCanvasHoldsTheFocusWhenTheWindowOpensAndCloseComesNext
     EXPECT_EQ(window.focusWidget(), canvas);
     QTest::keyClick(canvas, Qt::Key_Tab);
     EXPECT_EQ(window.focusWidget(), window.findChild<QWidget*>(QStringLiteral("Command1")));
+}
+
+// Ctrl+C puts the picture as drawn on the clipboard, Ctrl+S saves it as PNG where the user
+// chose; a file that cannot be written is named in a notice.
+TEST(GraphTakeAway, CopiesAndSavesThePictureAsDrawn) {
+    const experiment::ExperimentRecord record = historyOf(1000);
+    Desk desk;
+    GraphWindow window(record, desk.tracker, desk.takeAway);
+    window.show();
+    window.activateWindow();
+    QCoreApplication::processEvents();
+    QTest::keySequence(&window, QKeySequence::Copy);
+    const QImage drawn = window.findChild<platform::PictureBox*>("Picture1")->image();
+    EXPECT_EQ(desk.clipboard.image, drawn);
+    QTemporaryDir folder;
+    desk.dialog.answer = folder.filePath(QStringLiteral("graph.png"));
+    QTest::keySequence(&window, QKeySequence::Save);
+    EXPECT_EQ(desk.dialog.suggested, "pellorin-graph.png");
+    EXPECT_EQ(QImage(desk.dialog.answer).convertToFormat(drawn.format()), drawn);
+    desk.dialog.answer = folder.path();
+    window.savePicture();
+    ASSERT_EQ(desk.notice.shown.size(), 1U);
+    EXPECT_TRUE(desk.notice.shown[0].text.startsWith(folder.path() + " could not be saved"));
 }
 
 }  // namespace

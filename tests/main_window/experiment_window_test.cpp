@@ -2,7 +2,11 @@
 #include <gtest/gtest.h>
 
 #include <QAccessible>
+#include <QMenu>
 #include <QPainter>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include "support/golden.h"
@@ -138,6 +142,111 @@ TEST(ExperimentWindowExit, FromTheFrameStopsTheDiceAndTheRunBeforeTheNotice) {
         EXPECT_FALSE(moving) << (run ? "run" : "dice");
         EXPECT_EQ(countAfter, countBefore);
         EXPECT_EQ(harness.programEnds, 1);
+    }
+}
+
+// "Copy results" (Ctrl+C) puts the table and the summary on the clipboard as tab-separated
+// text and as HTML; read back, both agree with the window's own labels.
+TEST(ExperimentTakeAway, CopiesTheTableAndTheSummaryAsTheWindowShowsThem) {
+    const WindowHarness harness;
+    harness.start();
+    for (const auto& [large, small] : {std::pair{1, 6}, {3, 5}, {3, 5}, {2, 2}}) {
+        harness.throwManually(large, small);
+    }
+    QTest::keySequence(harness.window.get(), QKeySequence::Copy);
+    QStringList expected = {"Large\\Small", "1", "2", "3", "4", "5", "6"};
+    for (int large = 1; large <= 6; ++large) {
+        expected << QString::number(large);
+        for (int small = 1; small <= 6; ++small) {
+            expected << harness.label(QStringLiteral("d%1%2").arg(large).arg(small));
+        }
+    }
+    expected << "Number of experiments" << harness.label("Label17") << "Number of odd products"
+             << harness.label("Label4") << "Percentage of odd products" << harness.label("Label8");
+    QStringList cells;
+    for (const QString& line : harness.clipboard->text.split('\n', Qt::SkipEmptyParts)) {
+        cells << line.split('\t');
+    }
+    EXPECT_EQ(cells, expected);
+    EXPECT_EQ(harness.clipboard->text.count('\n'), 11);  // 7 table rows, a blank, 3 values
+    cells.clear();
+    const QRegularExpression cell(QStringLiteral("<t[hd]>([^<]*)</t[hd]>"));
+    for (const auto& match : cell.globalMatch(harness.clipboard->html)) {
+        cells << match.captured(1);
+    }
+    EXPECT_EQ(cells, expected);
+}
+
+// "Save throws as CSV" (Ctrl+S) writes one row per experiment since Init, read back with
+// Python's csv reader: each row's counts and ratio are the ones the window showed after it.
+TEST(ExperimentTakeAway, SavesEveryThrowSinceInitAsCsv) {
+    const WindowHarness harness;
+    harness.start();
+    QStringList expected = {"experiment|large|small|odd|odd_so_far|ratio"};
+    const std::vector<std::pair<int, int>> throws = {{1, 6}, {3, 5}, {2, 2}, {5, 1}, {4, 3}};
+    for (const auto& [large, small] : throws) {
+        harness.throwManually(large, small);
+        expected << QStringList{harness.label("Label17"), QString::number(large),
+                                QString::number(small),   QString::number(large * small % 2),
+                                harness.label("Label4"),  harness.label("Label8")}
+                        .join('|');
+    }
+    QTemporaryDir folder;
+    harness.dialog->answer = folder.filePath(QStringLiteral("throws.csv"));
+    const auto readBack = [&harness] {
+        QProcess python;
+        python.start("python3", {"-c",
+                                 "import csv, sys\n"
+                                 "for row in csv.reader(open(sys.argv[1], newline='')):\n"
+                                 "    print('|'.join(row))",
+                                 harness.dialog->answer});
+        python.waitForFinished();
+        return QString::fromUtf8(python.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
+    };
+    QTest::keySequence(harness.window.get(), QKeySequence::Save);
+    EXPECT_EQ(harness.dialog->suggested, "pellorin-throws.csv");
+    EXPECT_EQ(readBack(), expected);
+    harness.window->startAfresh();
+    harness.window->saveThrows();
+    EXPECT_EQ(readBack(), expected.mid(0, 1));
+}
+
+// A folder, or a folder that has vanished, under the chosen name: a notice names the file and
+// the reason, nothing is written, and the experiment goes on.
+TEST(ExperimentTakeAway, AFileThatCannotBeWrittenIsToldAndChangesNothing) {
+    const WindowHarness harness;
+    harness.start();
+    harness.throwManually(3, 3);
+    QTemporaryDir folder;
+    for (const QString& path : {folder.path(), folder.filePath("gone/throws.csv")}) {
+        harness.dialog->answer = path;
+        harness.window->saveThrows();
+        ASSERT_FALSE(harness.notice->shown.empty());
+        EXPECT_TRUE(harness.notice->shown.back().text.startsWith(path + " could not be saved: "));
+    }
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries).size(), 0);
+    harness.throwManually(2, 2);
+    EXPECT_EQ(harness.label("Label17"), "2");
+}
+
+// While the dice spin or a run goes the numbers change: the menu's entries are disabled, and
+// the shortcuts do nothing.
+TEST(ExperimentTakeAway, IsUnavailableWhileSomethingMoves) {
+    const WindowHarness harness;
+    harness.start();
+    auto* menu = harness.window->findChild<QMenu*>();
+    for (const auto start : {&ExperimentWindow::throwDice, &ExperimentWindow::startRun}) {
+        (harness.window.get()->*start)();
+        QContextMenuEvent click(QContextMenuEvent::Mouse, QPoint(100, 300), QPoint(100, 300));
+        QCoreApplication::sendEvent(harness.window.get(), &click);
+        for (const QAction* entry : menu->actions()) {
+            EXPECT_FALSE(entry->isEnabled()) << entry->text().toStdString();
+        }
+        menu->hide();
+        harness.window->copyResults();
+        EXPECT_TRUE(harness.clipboard->text.isEmpty());
+        harness.window->stopDice();
+        harness.window->stopRun();
     }
 }
 

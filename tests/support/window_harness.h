@@ -12,6 +12,7 @@
 #include "doubles/answering_notice.h"
 #include "doubles/fake_dice.h"
 #include "doubles/recording_sound.h"
+#include "doubles/take_away_doubles.h"
 #include "experiment_window.h"
 #include "graph_window.h"
 #include "help_window.h"
@@ -27,12 +28,17 @@ struct WindowHarness {
         auto scripted = std::make_unique<ScriptedRandom>();
         auto recording = std::make_unique<RecordingSound>();
         auto answering = std::make_unique<AnsweringNotice>();
+        auto keeping = std::make_unique<RecordingClipboard>();
+        auto asking = std::make_unique<AnsweringSaveDialog>();
         random = generator ? nullptr : scripted.get();
         sound = recording.get();
         notice = answering.get();
+        clipboard = keeping.get();
+        dialog = asking.get();
         window = std::make_unique<ExperimentWindow>(ExperimentServices{
             std::make_unique<FrozenClock>(), generator ? std::move(generator) : std::move(scripted),
-            std::move(recording), std::move(answering), [this] { ++programEnds; }});
+            std::move(recording), std::move(answering), std::move(keeping), std::move(asking),
+            [this] { ++programEnds; }});
     }
 
     // Shown and activated, as at start-up.
@@ -89,6 +95,8 @@ struct WindowHarness {
     ScriptedRandom* random = nullptr;
     RecordingSound* sound = nullptr;
     AnsweringNotice* notice = nullptr;
+    RecordingClipboard* clipboard = nullptr;
+    AnsweringSaveDialog* dialog = nullptr;
     int programEnds = 0;
     std::unique_ptr<ExperimentWindow> window;
 };

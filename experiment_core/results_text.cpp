@@ -1,0 +1,84 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "results_text.h"
+
+#include <vector>
+
+#include "number_text.h"
+
+namespace experiment {
+
+namespace {
+
+// The results as rows of cells: the table with its headers, an empty row, the summary.
+std::vector<std::vector<std::string>> resultRows(const Tally& tally, const SummaryWords& words) {
+    std::vector<std::vector<std::string>> rows{{words.corner}};
+    for (int small = 1; small <= kFaces; ++small) {
+        rows.front().push_back(std::to_string(small));
+    }
+    for (int large = 1; large <= kFaces; ++large) {
+        rows.push_back({std::to_string(large)});
+        for (int small = 1; small <= kFaces; ++small) {
+            rows.back().push_back(counterText(tally.pairCount(large, small)));
+        }
+    }
+    const ExperimentRecord& record = tally.record();
+    rows.push_back({});
+    rows.push_back({words.count, counterText(record.experimentCount)});
+    rows.push_back({words.odd, counterText(record.oddCount)});
+    rows.push_back({words.ratio, ratioText(record.oddCount, record.experimentCount)});
+    return rows;
+}
+
+std::string escapeHtml(const std::string& text) {
+    std::string escaped;
+    for (const char c : text) {
+        escaped += c == '<' ? "&lt;" : c == '>' ? "&gt;" : c == '&' ? "&amp;" : std::string(1, c);
+    }
+    return escaped;
+}
+
+}  // namespace
+
+std::string resultsTabSeparated(const Tally& tally, const SummaryWords& words) {
+    std::string text;
+    for (const auto& row : resultRows(tally, words)) {
+        for (std::size_t i = 0; i < row.size(); ++i) {
+            text += (i > 0 ? "\t" : "") + row[i];
+        }
+        text += "\n";
+    }
+    return text;
+}
+
+std::string resultsHtml(const Tally& tally, const SummaryWords& words) {
+    std::string html = "<table>\n";
+    bool header = true;
+    for (const auto& row : resultRows(tally, words)) {
+        html += "<tr>";
+        for (const std::string& cell : row) {
+            const char* tag = header ? "th" : "td";
+            html += std::string("<") + tag + ">" + escapeHtml(cell) + "</" + tag + ">";
+        }
+        html += "</tr>\n";
+        header = false;
+    }
+    return html + "</table>\n";
+}
+
+std::string throwsCsv(const Tally& tally) {
+    std::string csv = "experiment,large,small,odd,odd_so_far,ratio\r\n";
+    int odd = 0;
+    int number = 0;
+    for (const Tally::Throw& pair : tally.throws()) {
+        const bool isOdd = pair.large >= 1 && pair.large <= kFaces && pair.small >= 1 &&
+                           pair.small <= kFaces && isOddPair(pair.large, pair.small);
+        odd += isOdd ? 1 : 0;
+        ++number;
+        csv += std::to_string(number) + "," + std::to_string(pair.large) + "," +
+               std::to_string(pair.small) + "," + (isOdd ? "1" : "0") + "," + std::to_string(odd) +
+               "," + ratioText(odd, number) + "\r\n";
+    }
+    return csv;
+}
+
+}  // namespace experiment

@@ -1,0 +1,65 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QByteArray>
+#include <QImage>
+#include <QString>
+
+class QWidget;
+
+namespace platform {
+
+// The desktop's clipboard. Where there is none, putting something on it does nothing.
+class Clipboard {
+public:
+    virtual ~Clipboard() = default;
+    // Text with an HTML rendering of the same, for programs that keep the layout.
+    virtual void putText(const QString& text, const QString& html) = 0;
+    virtual void putImage(const QImage& image) = 0;
+};
+
+class SystemClipboard final : public Clipboard {
+public:
+    void putText(const QString& text, const QString& html) override;
+    void putImage(const QImage& image) override;
+};
+
+// The system's file dialog for saving. Returns the chosen path, or nothing when the user
+// cancels.
+class SaveDialog {
+public:
+    virtual ~SaveDialog() = default;
+    virtual QString choose(QWidget* owner, const QString& title, const QString& suggestedName,
+                           const QString& filter) = 0;
+};
+
+// Suggests the file in the user's documents folder at first, then in the folder last chosen
+// while the program runs; nothing is stored.
+class SystemSaveDialog final : public SaveDialog {
+public:
+    QString choose(QWidget* owner, const QString& title, const QString& suggestedName,
+                   const QString& filter) override;
+
+private:
+    QString lastFolder_;
+};
+
+class NoticeBox;
+
+// What a window needs to let results be taken away.
+struct TakeAway {
+    Clipboard& clipboard;
+    SaveDialog& dialog;
+    NoticeBox& notice;
+};
+
+// Asks for a file with the dialog and writes the bytes there whole; a failure is told in a
+// notice that names the file and the reason, and the user can try again. Cancel does nothing.
+void saveWithDialog(const TakeAway& takeAway, QWidget* owner, const QString& title,
+                    const QString& suggestedName, const QString& filter, const QByteArray& bytes);
+
+// Writes the whole file or leaves what was there untouched. Returns why it failed, or an empty
+// text when it succeeded.
+QString saveWhole(const QString& path, const QByteArray& bytes);
+
+}  // namespace platform
