@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ratio_graph.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 #include <QPolygon>
 #include <algorithm>
@@ -35,25 +36,39 @@ void drawFrame(QPainter& painter, const Scale& scale) {
     }
 }
 
-void drawText(QPainter& painter, const Scale& scale, double x, double y, const char* text) {
+void drawText(QPainter& painter, const Scale& scale, double x, double y, const QString& text) {
     // The position is the top-left corner of the text; only the glyphs cover the picture.
     const QPoint topLeft = scale.at(x, y);
     painter.drawText(QRect(topLeft, QSize(scale.inner.width(), scale.inner.height())),
-                     Qt::AlignLeft | Qt::AlignTop, QString::fromUtf8(text));
+                     Qt::AlignLeft | Qt::AlignTop, text);
+}
+
+// Blended glyph edges would darken each time the picture is drawn over itself.
+QFont canvasFont(qreal points) {
+    QFont font = platform::designFont(points);
+    font.setStyleStrategy(QFont::NoAntialias);
+    return font;
 }
 
 void drawScale(QPainter& painter, const Scale& scale) {
-    drawText(painter, scale, 60, 110, "0.00");
-    drawText(painter, scale, 60, 83, "0.25");
-    drawText(painter, scale, 60, 8, "1.00");
+    drawText(painter, scale, 60, 110, QStringLiteral("0.00"));
+    drawText(painter, scale, 60, 83, QStringLiteral("0.25"));
+    drawText(painter, scale, 60, 8, QStringLiteral("1.00"));
     for (int x = 100; x <= 1000; x += 100) {
         painter.drawLine(scale.at(x, 109), scale.at(x, 111));
     }
-    drawText(painter, scale, 720, 100, "(Horizontal axis : Number of experiments)");
-    drawText(painter, scale, 120, 10, "(Vertical axis : Percentage of odd products)");
+    // The axis titles have room for a larger face, which their Japanese forms need to be read.
+    painter.save();
+    painter.setFont(canvasFont(9));
+    drawText(
+        painter, scale, 720, 100,
+        QCoreApplication::translate("GraphWindow", "(Horizontal axis : Number of experiments)"));
+    drawText(
+        painter, scale, 120, 10,
+        QCoreApplication::translate("GraphWindow", "(Vertical axis : Percentage of odd products)"));
+    painter.restore();
     for (int hundreds = 1; hundreds <= 9; ++hundreds) {
-        const std::string number = std::to_string(hundreds * 100);
-        drawText(painter, scale, hundreds * 100 + 85, 112, number.c_str());
+        drawText(painter, scale, hundreds * 100 + 85, 112, QString::number(hundreds * 100));
     }
 }
 
@@ -87,11 +102,8 @@ void drawRatioGraph(QPainter& painter, QSize inner, const experiment::Experiment
     QPen pen(kFrame, painter.device()->devicePixelRatioF());
     pen.setCosmetic(true);
     painter.setPen(pen);
-    // Blended glyph edges would darken each time the picture is drawn over itself. At 7 pt the
-    // scale labels left of the axis ("1.00") end two pixels before its ticks.
-    QFont font = platform::designFont(7);
-    font.setStyleStrategy(QFont::NoAntialias);
-    painter.setFont(font);
+    // At 7 pt the scale labels left of the axis ("1.00") end two pixels before its ticks.
+    painter.setFont(canvasFont(7));
     drawFrame(painter, scale);
     drawScale(painter, scale);
     pen.setColor(kData);
