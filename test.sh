@@ -18,8 +18,9 @@ echo "== Normal build"
 build_tree "$ROOT/build" -DPELLORIN_WERROR=ON
 ctest --test-dir "$ROOT/build" --output-on-failure -j "$(nproc)"
 
-echo "== Formatting (clang-format) and static analysis (clang-tidy)"
+echo "== Formatting (clang-format), static analysis (clang-tidy), translations"
 check_style "$ROOT/build"
+check_translations
 
 echo "== AddressSanitizer and UBSan build"
 build_tree "$ROOT/build-asan" -DPELLORIN_WERROR=ON -DPELLORIN_SANITIZE=ON

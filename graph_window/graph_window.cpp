@@ -21,7 +21,7 @@ GraphWindow::GraphWindow(const experiment::ExperimentRecord& record,
       takeAway_(takeAway),
       pictureMenu_(new QMenu(this)) {
     setObjectName(QStringLiteral("Form2"));
-    setWindowTitle(QStringLiteral(" Graph ") + QString::fromUtf8(platform::kAuthorshipNotice));
+    setWindowTitle(tr(" Graph ") + QString::fromUtf8(platform::kAuthorshipNotice));
     platform::setFixedClientArea(this, platform::twipsRect(3165, 1695, 9750, 5670));
 
     canvas_->setObjectName(QStringLiteral("Picture1"));
@@ -70,8 +70,8 @@ void GraphWindow::onActivated() {
     canvas_->update();
     const int drawn = std::min<int>(record_.experimentCount, experiment::kExperimentLimit);
     canvas_->setAccessibleDescription(
-        QStringLiteral("Ratio of odd products: %1 experiments drawn, latest ratio %2; "
-                       "dashed reference line at 1/4")
+        tr("Ratio of odd products: %1 experiments drawn, latest ratio %2; "
+           "dashed reference line at 1/4")
             .arg(drawn)
             .arg(QString::fromStdString(
                 experiment::ratioText(record_.oddCount, record_.experimentCount))));

@@ -12,7 +12,7 @@
 HelpWindow::HelpWindow(platform::ActivationTracker& activation)
     : canvas_(new platform::PictureBox(this)) {
     setObjectName(QStringLiteral("Form4"));
-    setWindowTitle(QStringLiteral("Pellorin＿Help（Question and Operation method）6.2022"));
+    setWindowTitle(tr("Pellorin＿Help（Question and Operation method）6.2022"));
     platform::setFixedClientArea(this, platform::twipsRect(3480, 2235, 8550, 7185));
 
     QPushButton* close =
@@ -23,11 +23,7 @@ HelpWindow::HelpWindow(platform::ActivationTracker& activation)
     canvas_->setFont(platform::designFont(11.25));
     setTabOrder(close, canvas_);
     // The canvas is a picture; a screen reader reads the text from its description.
-    QStringList text;
-    for (const char* line : help::helpText()) {
-        text << QString::fromUtf8(line);
-    }
-    canvas_->setAccessibleDescription(text.join(QLatin1Char('\n')));
+    canvas_->setAccessibleDescription(help::helpText().join(QLatin1Char('\n')));
 
     // The rule lies under the "Close" button, as in the other windows.
     platform::addRule(this, QStringLiteral("Line1"), platform::twipsRect(120, 360, 8280, 15))
@@ -43,8 +39,8 @@ void HelpWindow::onActivated() {
     painter.setPen(Qt::black);
     const QFontMetrics metrics(canvas_->font());
     int top = 0;
-    for (const char* line : help::helpText()) {
-        painter.drawText(QPoint(0, top + metrics.ascent()), QString::fromUtf8(line));
+    for (const QString& line : help::helpText()) {
+        painter.drawText(QPoint(0, top + metrics.ascent()), line);
         top += metrics.height();
     }
     painter.end();

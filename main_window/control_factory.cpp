@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "control_factory.h"
 
+#include <QCoreApplication>
 #include <QPushButton>
 
 #include "die_face_view.h"
@@ -35,6 +36,10 @@ QColor colourOf(Colour colour, const QPalette& desktop) {
     return {};
 }
 
+QString captionOf(const Control& control) {
+    return QCoreApplication::translate("ExperimentWindow", control.caption.c_str());
+}
+
 template <typename Widget>
 Widget* placed(Widget* widget, const Control& control) {
     widget->setObjectName(QString::fromStdString(control.id));
@@ -47,7 +52,7 @@ Widget* placed(Widget* widget, const Control& control) {
 }  // namespace
 
 QPushButton* createButton(QWidget* window, const Control& control) {
-    auto* button = new QPushButton(QString::fromStdString(control.caption), window);
+    auto* button = new QPushButton(captionOf(control), window);
     button->setFont(platform::designFont(control.points, control.bold));
     button->setFocusPolicy(Qt::TabFocus);
     platform::clickOnEnter(button);
@@ -56,7 +61,7 @@ QPushButton* createButton(QWidget* window, const Control& control) {
 
 QLabel* createLabel(QWidget* window, const Control& control) {
     auto* label = new FramedLabel(control.border, window);
-    label->setText(QString::fromStdString(control.caption));
+    label->setText(captionOf(control));
     label->setFont(platform::designFont(control.points, control.bold));
     label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     label->setAutoFillBackground(true);

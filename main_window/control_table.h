@@ -46,6 +46,7 @@ struct Control {
     // The control's id (its object name), as in the design: "Command8", "d35", "Image1(3)".
     std::string id;
     Kind kind;
+    // Shown through the translation of the "ExperimentWindow" context.
     std::string caption;
     Twips place;
     double points = 0.0;

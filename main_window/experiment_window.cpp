@@ -46,7 +46,7 @@ ExperimentWindow::ExperimentWindow(ExperimentServices services, QWidget* parent)
       runTimer_(preciseTimer(this, "Timer3", 100)),
       activation_(this) {
     setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(QStringLiteral("Pellorin ") + QString::fromUtf8(platform::kAuthorshipNotice));
+    setWindowTitle(tr("Pellorin") + QLatin1Char(' ') + QString::fromUtf8(platform::kAuthorshipNotice));
     setWindowIcon(assets::windowIcon());
     platform::setFixedClientArea(this, platform::twipsRect(3855, 1860, 7815, 7200));
     QPalette colours = palette();
@@ -336,8 +336,7 @@ void ExperimentWindow::exitProgram() {
     smallDieTimer_->stop();
     runTimer_->stop();
     playChime(QStringLiteral("endpinpon.wav"));
-    services_.notice->inform(this, QStringLiteral("Pellorin"),
-                             QStringLiteral("This software will exit."));
+    services_.notice->inform(this, tr("Pellorin"), tr("This software will exit."));
     services_.endProgram();
 }
 

@@ -15,7 +15,7 @@ void SecondaryWindow::closeEvent(QCloseEvent* event) {
 }
 
 QPushButton* SecondaryWindow::addCloseButton(const QString& id, const QRect& place) {
-    auto* button = new QPushButton(QStringLiteral("Close"), this);
+    auto* button = new QPushButton(tr("Close"), this);
     button->setObjectName(id);
     button->setGeometry(place);
     button->setFont(designFont(11.25));

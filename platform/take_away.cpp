@@ -61,7 +61,7 @@ void saveWithDialog(const TakeAway& takeAway, QWidget* owner, const QString& tit
     }
     const QString problem = saveWhole(path, bytes);
     if (!problem.isEmpty()) {
-        takeAway.notice.inform(owner, QStringLiteral("Pellorin"),
+        takeAway.notice.inform(owner, QCoreApplication::translate("ExperimentWindow", "Pellorin"),
                                QCoreApplication::translate("platform", "%1 could not be saved: %2")
                                    .arg(QDir::toNativeSeparators(path), problem));
     }

@@ -3,7 +3,7 @@
 # shellcheck shell=bash
 
 BUILD_PACKAGES=(cmake g++ make pkg-config qt6-base-dev qt6-multimedia-dev qt6-qpa-plugins libsndfile1-dev
-    libgl-dev fonts-ipafont-gothic fontconfig)
+    qt6-tools-dev qt6-l10n-tools qt6-translations-l10n libgl-dev fonts-ipafont-gothic fontconfig)
 TEST_PACKAGES=(libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth openbox xdotool imagemagick
     x11-utils xclip at-spi2-core clang-format clang-tidy python3-pyatspi dbus dbus-x11 python3 dpkg-dev desktop-file-utils
     appstream)
@@ -61,4 +61,25 @@ check_style() {
         grep -E 'warning:|error:' "$build/clang-tidy.log" >&2 || cat "$build/clang-tidy.log" >&2
         return 1
     }
+}
+
+# Fails when a translation is unfinished, obsolete or behind the sources: lupdate run afresh
+# over the program's sources must find the committed file complete and unchanged.
+check_translations() {
+    local ts scratch
+    scratch=$(mktemp -d)
+    for ts in "$ROOT"/translations/*.ts; do
+        cp "$ts" "$scratch/current.ts"
+        (cd "$ROOT" && /usr/lib/qt6/bin/lupdate -silent -no-obsolete -locations none \
+            $(find "${PROGRAM_FOLDERS[@]}" -name '*.cpp') -ts "$scratch/current.ts")
+        if grep -qE 'type="(unfinished|vanished|obsolete)"' "$scratch/current.ts" ||
+            ! cmp -s "$ts" "$scratch/current.ts"; then
+            echo "$ts is not complete and current: run the update_translations target," \
+                "translate what it marks unfinished, and commit the file" >&2
+            diff "$ts" "$scratch/current.ts" >&2 || true
+            rm -rf "$scratch"
+            return 1
+        fi
+    done
+    rm -rf "$scratch"
 }

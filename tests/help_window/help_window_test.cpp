@@ -20,7 +20,7 @@ TEST(HelpText, IsTheDesignsTextCharacterForCharacter) {
     const QStringList expected = QString::fromUtf8(fixture.readAll()).split(QLatin1Char('\n'));
     ASSERT_EQ(expected.size(), help::kHelpLines + 1);  // the file ends with a line end
     for (int i = 0; i < help::kHelpLines; ++i) {
-        EXPECT_EQ(QString::fromUtf8(help::helpText().at(i)), expected.at(i)) << "line " << i + 1;
+        EXPECT_EQ(QString::fromUtf8(help::sourceLine(i)), expected.at(i)) << "line " << i + 1;
     }
 }
 

@@ -1,0 +1,279 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ja_JP">
+<context>
+    <name>ExperimentWindow</name>
+    <message>
+        <source>Stop</source>
+        <translation>停止</translation>
+    </message>
+    <message>
+        <source>Automatic</source>
+        <translation>自動</translation>
+    </message>
+    <message>
+        <source>Throw the dice</source>
+        <translation>サイコロを振る</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>ヘルプ</translation>
+    </message>
+    <message>
+        <source>Graph display</source>
+        <translation>グラフ表示</translation>
+    </message>
+    <message>
+        <source>Init</source>
+        <translation>初期化</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>終了</translation>
+    </message>
+    <message>
+        <source>Stop the dice</source>
+        <translation>サイコロ停止</translation>
+    </message>
+    <message>
+        <source>Percentage of odd products</source>
+        <translation>積が奇数になる割合</translation>
+    </message>
+    <message>
+        <source>Number of odd products</source>
+        <translation>積が奇数の回数</translation>
+    </message>
+    <message>
+        <source>Number of experiments</source>
+        <translation>実験の回数</translation>
+    </message>
+    <message>
+        <source>Large＼Small</source>
+        <translation>大＼小</translation>
+    </message>
+    <message>
+        <source>Small dice</source>
+        <translation>小サイコロ</translation>
+    </message>
+    <message>
+        <source>Large dice</source>
+        <translation>大サイコロ</translation>
+    </message>
+    <message>
+        <source>Pellorin</source>
+        <translation>Pellorin</translation>
+    </message>
+    <message>
+        <source>Copy results</source>
+        <translation>結果をコピー</translation>
+    </message>
+    <message>
+        <source>Save throws as CSV...</source>
+        <translation>投げた結果をCSVで保存...</translation>
+    </message>
+    <message>
+        <source>Large\Small</source>
+        <translation>大\小</translation>
+    </message>
+    <message>
+        <source>Save throws as CSV</source>
+        <translation>投げた結果をCSVで保存</translation>
+    </message>
+    <message>
+        <source>Comma-separated values (*.csv)</source>
+        <translation>CSVファイル (*.csv)</translation>
+    </message>
+    <message>
+        <source>This software will exit.</source>
+        <translation>このソフトウェアを終了します。</translation>
+    </message>
+</context>
+<context>
+    <name>GraphWindow</name>
+    <message>
+        <source> Graph </source>
+        <translation> グラフ </translation>
+    </message>
+    <message>
+        <source>Copy picture</source>
+        <translation>グラフをコピー</translation>
+    </message>
+    <message>
+        <source>Save picture...</source>
+        <translation>グラフを保存...</translation>
+    </message>
+    <message>
+        <source>Save picture</source>
+        <translation>グラフを保存</translation>
+    </message>
+    <message>
+        <source>PNG pictures (*.png)</source>
+        <translation>PNG画像 (*.png)</translation>
+    </message>
+    <message>
+        <source>Ratio of odd products: %1 experiments drawn, latest ratio %2; dashed reference line at 1/4</source>
+        <translation>積が奇数になる割合のグラフ：実験 %1 回、最新の割合 %2、破線は 1/4</translation>
+    </message>
+    <message>
+        <source>(Horizontal axis : Number of experiments)</source>
+        <translation>（横軸：実験の回数）</translation>
+    </message>
+    <message>
+        <source>(Vertical axis : Percentage of odd products)</source>
+        <translation>（縦軸：積が奇数になる割合）</translation>
+    </message>
+</context>
+<context>
+    <name>HelpText</name>
+    <message>
+        <source>&#x3000;【Problem】</source>
+        <comment>line 2</comment>
+        <translation>&#x3000;【問題】</translation>
+    </message>
+    <message>
+        <source>&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;Throw two large and small dice at the same time and think about how the</source>
+        <comment>line 3</comment>
+        <translation>&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;大小２つのサイコロを同時に投げて、目の出方について</translation>
+    </message>
+    <message>
+        <source>&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;dice roll.</source>
+        <comment>line 4</comment>
+        <translation>&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;考えてみましょう。</translation>
+    </message>
+    <message>
+        <source>&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;Assuming that the two dice are large and small , respectively , there are</source>
+        <comment>line 5</comment>
+        <translation>&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;２つのサイコロを大・小と区別すると、目の出方は</translation>
+    </message>
+    <message>
+        <source>&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;36 ways to roll the dice : 1・1、1・2、1・3、1・4、1・5、1・6、2・1、2・2、2・3、</source>
+        <comment>line 6</comment>
+        <translation>&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;36通りあります：1・1、1・2、1・3、1・4、1・5、1・6、2・1、2・2、2・3、</translation>
+    </message>
+    <message>
+        <source>&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;2・4、2・5、2・6、3・1、3・2、3・3、3・4、3・5、3・6、4・1、4・2、4・3、4・4、4・5、</source>
+        <comment>line 7</comment>
+        <translation>&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;2・4、2・5、2・6、3・1、3・2、3・3、3・4、3・5、3・6、4・1、4・2、4・3、4・4、4・5、</translation>
+    </message>
+    <message>
+        <source>&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;4・6、5・1、5・2、5・3、5・4、5・5、5・6、6・1、6・2、6・3、6・4、6・5、6・6.</source>
+        <comment>line 8</comment>
+        <translation>&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;4・6、5・1、5・2、5・3、5・4、5・5、5・6、6・1、6・2、6・3、6・4、6・5、6・6。</translation>
+    </message>
+    <message>
+        <source>&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;In addition , there are nine ways in which the product of two dice , large  </source>
+        <comment>line 9</comment>
+        <translation>&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;また、大小２つのサイコロの目の積が奇数になるのは、</translation>
+    </message>
+    <message>
+        <source>&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;and small becomes an odd number : 1・1、1・3、1・5、3・1、3・3、3・5、5・1、</source>
+        <comment>line 10</comment>
+        <translation>&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;次の９通りです：1・1、1・3、1・5、3・1、3・3、3・5、5・1、</translation>
+    </message>
+    <message>
+        <source>&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;5・3、5・5.</source>
+        <comment>line 11</comment>
+        <translation>&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;5・3、5・5。</translation>
+    </message>
+    <message>
+        <source>&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;That is , the probability that the product of two dice , large and small ,</source>
+        <comment>line 12</comment>
+        <translation>&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;つまり、大小２つのサイコロの目の積が奇数になる確率は、</translation>
+    </message>
+    <message>
+        <source>&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;becomes an odd number is mathematically 9/36 , which is reduced to 1/4.</source>
+        <comment>line 13</comment>
+        <translation>&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;数学的には 9/36 で、約分すると 1/4 です。</translation>
+    </message>
+    <message>
+        <source>&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;However , in reality , if you throw two dice at the same time 4 times , </source>
+        <comment>line 14</comment>
+        <translation>&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;しかし実際には、２つのサイコロを同時に４回投げても、</translation>
+    </message>
+    <message>
+        <source>&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;the product of the two dice will not always be odd once.</source>
+        <comment>line 15</comment>
+        <translation>&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;積が奇数になるのが必ず１回になるとは限りません。</translation>
+    </message>
+    <message>
+        <source>&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;Then , what is the relationship with 1/4 of the theoretical probability </source>
+        <comment>line 16</comment>
+        <translation>&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;では、数学的に求めた理論上の確率 1/4 とは、</translation>
+    </message>
+    <message>
+        <source>&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;obtained mathematically ?</source>
+        <comment>line 17</comment>
+        <translation>&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;どのような関係があるのでしょうか？</translation>
+    </message>
+    <message>
+        <source>&#x3000;【Operation method】</source>
+        <comment>line 19</comment>
+        <translation>&#x3000;【操作方法】</translation>
+    </message>
+    <message>
+        <source>&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;To experiment manually , click the [Throw the dice] button , and the</source>
+        <comment>line 20</comment>
+        <translation>&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;手で実験するときは、［サイコロを振る］ボタンを押してから、</translation>
+    </message>
+    <message>
+        <source>&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;[Stop the dice] button.</source>
+        <comment>line 21</comment>
+        <translation>&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;［サイコロ停止］ボタンを押します。</translation>
+    </message>
+    <message>
+        <source>&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;To experiment automatically , click the [Automatic] button , and the</source>
+        <comment>line 22</comment>
+        <translation>&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;自動で実験するときは、［自動］ボタンを押してから、</translation>
+    </message>
+    <message>
+        <source>&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;[Stop] button.</source>
+        <comment>line 23</comment>
+        <translation>&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;［停止］ボタンを押します。</translation>
+    </message>
+    <message>
+        <source>&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;When you click the [Graph display] button , the relationship between </source>
+        <comment>line 24</comment>
+        <translation>&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;［グラフ表示］ボタンを押すと、実験の回数と、積が奇数に</translation>
+    </message>
+    <message>
+        <source>&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;the number of experiments and the rate at which the product becomes an </source>
+        <comment>line 25</comment>
+        <translation>&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;なる割合との関係が</translation>
+    </message>
+    <message>
+        <source>&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;odd number is displayed in a graph.</source>
+        <comment>line 26</comment>
+        <translation>&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;グラフで表示されます。</translation>
+    </message>
+    <message>
+        <source>&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;Click the [Init] button to restart the experiment from the beginning.</source>
+        <comment>line 27</comment>
+        <translation>&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;［初期化］ボタンを押すと、最初から実験をやり直します。</translation>
+    </message>
+</context>
+<context>
+    <name>HelpWindow</name>
+    <message>
+        <source>Pellorin＿Help（Question and Operation method）6.2022</source>
+        <translation>Pellorin＿ヘルプ（問題と操作方法）6.2022</translation>
+    </message>
+</context>
+<context>
+    <name>platform</name>
+    <message>
+        <source>It is a folder.</source>
+        <translation>フォルダーです。</translation>
+    </message>
+    <message>
+        <source>%1 could not be saved: %2</source>
+        <translation>%1 を保存できませんでした：%2</translation>
+    </message>
+</context>
+<context>
+    <name>platform::SecondaryWindow</name>
+    <message>
+        <source>Close</source>
+        <translation>閉じる</translation>
+    </message>
+</context>
+</TS>
