@@ -1,8 +1,8 @@
-#!/usr/bin/env python3
+#!/usr/bin/python3
 # SPDX-License-Identifier: GPL-3.0-or-later
-"""Prints Pellorin's performance table: start-up to the first painted window and peak
-memory against a blank Qt window of the same size (offscreen and under Xvfb), the cost of
-one tick, one record and the graph, and with --long a whole automatic run in real time.
+"""Prints Pellorin's performance table: start-up to the first pixels on the screen and peak
+memory against separate blank Qt Widgets programs (under Xvfb), the cost of one tick, one
+record and the graph, and with --long a whole automatic run in real time.
 
 Usage: bench/performance.py [--build build] [--runs 15] [--long]"""
 
@@ -16,52 +16,84 @@ import sys
 import tempfile
 import time
 
+import Xlib.display
+import Xlib.error
+from Xlib import X
 
-def run_once(probe, kind, env):
+
+# Where every measured window shows its pixels: the lower left of the experiment window's
+# place, which is the window's plain background in all three programs.
+WATCHED = (257 + 10, 124 + 475)
+
+
+def pss_kib(pid):
+    try:
+        with open(f"/proc/{pid}/smaps_rollup") as rollup:
+            return next(int(line.split()[1]) for line in rollup if line.startswith("Pss:"))
+    except (OSError, StopIteration):
+        return 0
+
+
+def run_once(command, env, root):
+    """Process start to the first frame whose pixels are on the screen (the watched pixel of
+    the black root window changes), and the process's peak PSS until half a second later."""
+    x, y = WATCHED
     started = time.perf_counter()
-    process = subprocess.Popen([probe, kind], env=env, stdout=subprocess.DEVNULL,
+    process = subprocess.Popen(command, env=env, stdout=subprocess.DEVNULL,
                                stderr=subprocess.DEVNULL)
-    _, status, usage = os.wait4(process.pid, 0)
-    elapsed = time.perf_counter() - started
-    if os.waitstatus_to_exitcode(status) != 0:
-        sys.exit(f"{probe} {kind} failed")
-    return elapsed * 1000.0, usage.ru_maxrss / 1024.0
-
-
-def start_xvfb():
-    read_end, write_end = os.pipe()
-    xvfb = subprocess.Popen(["Xvfb", "-displayfd", str(write_end), "-screen", "0",
-                             "1280x1024x24", "-nolisten", "tcp", "-noreset"], pass_fds=[write_end],
-                            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-    os.close(write_end)
-    number = os.read(read_end, 16).decode().strip()
-    os.close(read_end)
-    return xvfb, ":" + number
+    shown, peak, last_sample = None, 0, 0.0
+    while True:
+        now = time.perf_counter()
+        if shown is None and root.get_image(x, y, 1, 1, X.ZPixmap, 0xFFFFFFFF).data != b"\0" * 4:
+            shown = now - started
+        if now - last_sample > 0.005:
+            peak, last_sample = max(peak, pss_kib(process.pid)), now
+        if shown is not None and now - started > shown + 0.5 or now - started > 20:
+            break
+    process.kill()
+    process.wait()
+    if shown is None:
+        sys.exit(f"{command[0]} showed nothing")
+    return shown * 1000.0, peak / 1024.0
 
 
 def startup_rows(build, runs):
-    probe = os.path.join(build, "bench", "startup_probe")
-    base = dict(os.environ)
-    base.setdefault("XDG_RUNTIME_DIR", tempfile.mkdtemp())
-    rows = []
-    xvfb, display = start_xvfb()
+    """Each program started in turn (A B C A B C ...) on a private Xvfb screen with a black
+    root window and no window manager."""
+    number = 100 + os.getpid() % 400
+    xvfb = subprocess.Popen(["Xvfb", f":{number}", "-screen", "0", "1280x1024x24", "-br",
+                             "-nolisten", "tcp", "-noreset"], stdout=subprocess.DEVNULL,
+                            stderr=subprocess.DEVNULL)
     try:
-        platforms = [("offscreen", dict(base, QT_QPA_PLATFORM="offscreen")),
-                     ("Xvfb", dict(base, QT_QPA_PLATFORM="xcb", DISPLAY=display))]
-        for name, env in platforms:
-            samples = {"blank": [], "text": [], "pellorin": []}
-            run_once(probe, "pellorin", env)  # warm the file cache
-            for _ in range(runs):
-                for kind in samples:
-                    samples[kind].append(run_once(probe, kind, env))
-            medians = {kind: (statistics.median(s[0] for s in values),
-                              statistics.median(s[1] for s in values))
-                       for kind, values in samples.items()}
-            rows.append((name, medians))
+        display = None
+        while display is None:
+            try:
+                display = Xlib.display.Display(f":{number}")
+            except Xlib.error.DisplayConnectionError:
+                time.sleep(0.05)
+        root = display.screen().root
+        env = dict(os.environ, DISPLAY=f":{number}", QT_QPA_PLATFORM="xcb")
+        env.setdefault("XDG_RUNTIME_DIR", tempfile.mkdtemp())
+        programs = {"Pellorin": [os.path.join(build, "pellorin")],
+                    "Blank window": [os.path.join(build, "bench", "blank_window")],
+                    "Blank window with a label": [os.path.join(build, "bench", "blank_window"),
+                                                  "label"]}
+        samples = {name: [] for name in programs}
+        for command in programs.values():
+            run_once(command, env, root)  # warm the file cache
+        for _ in range(runs):
+            for name, command in programs.items():
+                samples[name].append(run_once(command, env, root))
+        display.close()
     finally:
         xvfb.terminate()
         xvfb.wait()
-    return rows
+    return samples
+
+
+def spread(values):
+    quartiles = statistics.quantiles(values, n=4)
+    return f"{quartiles[0]:.1f}-{quartiles[2]:.1f}"
 
 
 def benchmark_rows(build):
@@ -84,20 +116,27 @@ def main():
     arguments = parser.parse_args()
     build = os.path.abspath(arguments.build)
 
-    print(f"Machine: {platform.machine()}, {os.cpu_count()} cores, {platform.platform()}")
-    print(f"\nStart-up to the first painted window, medians of {arguments.runs} runs")
-    print("(blank: an empty Qt window of the same size; text: the same with one label, so that"
-          " Qt loads its font database too)")
-    print("| Platform | Pellorin | Blank | Ratio (target 1.2) | Text | Ratio "
-          "| Memory Pellorin | Blank | Ratio (target 1.3) | Text | Ratio |")
-    print("|---|---|---|---|---|---|---|---|---|---|---|")
-    for name, medians in startup_rows(build, arguments.runs):
-        (program_ms, program_mib) = medians["pellorin"]
-        (blank_ms, blank_mib), (text_ms, text_mib) = medians["blank"], medians["text"]
-        print(f"| {name} | {program_ms:.1f} ms | {blank_ms:.1f} ms | {program_ms / blank_ms:.2f} "
-              f"| {text_ms:.1f} ms | {program_ms / text_ms:.2f} "
-              f"| {program_mib:.1f} MiB | {blank_mib:.1f} MiB | {program_mib / blank_mib:.2f} "
-              f"| {text_mib:.1f} MiB | {program_mib / text_mib:.2f} |")
+    print(f"Machine: {platform.machine()}, {os.cpu_count()} cores, {platform.platform()}, "
+          f"load {os.getloadavg()[0]:.2f}")
+    print(f"\nStart-up under Xvfb, {arguments.runs} runs of each program, interleaved: process "
+          "start to the window's first pixels on the screen, and peak PSS (median, quartiles)")
+    samples = startup_rows(build, arguments.runs)
+    print(f"Load after the runs: {os.getloadavg()[0]:.2f}")
+    print("| Program | Start-up | Quartiles | Peak PSS | Quartiles |")
+    print("|---|---|---|---|---|")
+    medians = {}
+    for name, runs in samples.items():
+        times, memory = [r[0] for r in runs], [r[1] for r in runs]
+        medians[name] = (statistics.median(times), statistics.median(memory))
+        print(f"| {name} | {medians[name][0]:.1f} ms | {spread(times)} ms "
+              f"| {medians[name][1]:.1f} MiB | {spread(memory)} MiB |")
+    (program_ms, program_mib) = medians["Pellorin"]
+    for name, target_ms, target_mib in [("Blank window", 1.25, 1.3),
+                                        ("Blank window with a label", 1.1, None)]:
+        ms, mib = medians[name]
+        memory = f", peak PSS {program_mib / mib:.2f} (target {target_mib})" if target_mib else ""
+        print(f"Pellorin / {name.lower()}: start-up {program_ms / ms:.2f} (target {target_ms})"
+              f"{memory}")
 
     print("\nOne step, offscreen (Google Benchmark, median and standard deviation of 5)")
     print("| What | Median | Spread |")

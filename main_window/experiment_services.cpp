@@ -9,7 +9,7 @@
 ExperimentServices systemServices() {
     return {std::make_unique<platform::SystemClock>(),
             std::make_unique<experiment::MixingGenerator>(),
-            std::make_unique<platform::SinkSoundControl>(),
+            std::make_unique<platform::ModuleSoundControl>(),
             std::make_unique<platform::MessageNoticeBox>(),
             std::make_unique<platform::SystemClipboard>(),
             std::make_unique<platform::SystemSaveDialog>(),

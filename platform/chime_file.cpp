@@ -3,6 +3,8 @@
 
 #include <sndfile.h>
 
+#include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <array>
@@ -130,6 +132,19 @@ QByteArray readSmallRegularFile(const QString& path, bool* ok) {
 #endif
 
 }  // namespace
+
+QString findSoundFile(const QString& fileName) {
+    const QString programDir = QCoreApplication::applicationDirPath();
+    const QStringList places = {QDir::currentPath(),
+                                programDir + QStringLiteral("/../share/pellorin"), programDir};
+    for (const QString& place : places) {
+        const QFileInfo candidate(QDir(place), fileName);
+        if (candidate.isFile()) {
+            return candidate.absoluteFilePath();
+        }
+    }
+    return {};
+}
 
 std::optional<Chime> decodeChime(const QByteArray& bytes) {
     SF_VIRTUAL_IO io{memoryLength, memorySeek, memoryRead, memoryWrite, memoryTell};

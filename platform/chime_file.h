@@ -9,6 +9,10 @@
 
 namespace platform {
 
+// Where a chime's file is found: the working directory first, then the program's data
+// folders (installed, then beside the built program). Empty when it is nowhere.
+QString findSoundFile(const QString& fileName);
+
 // A chime decoded into interleaved 16-bit samples, ready to play from memory.
 struct Chime {
     int channels = 0;

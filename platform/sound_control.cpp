@@ -1,77 +1,58 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "sound_control.h"
 
-#include <QAudioSink>
-#include <QBuffer>
 #include <QCoreApplication>
 #include <QDir>
-#include <QFileInfo>
-#include <QMediaDevices>
 
 namespace platform {
 
-QString findSoundFile(const QString& fileName) {
-    const QString programDir = QCoreApplication::applicationDirPath();
-    const QStringList places = {QDir::currentPath(),
-                                programDir + QStringLiteral("/../share/pellorin"), programDir};
-    for (const QString& place : places) {
-        const QFileInfo candidate(QDir(place), fileName);
-        if (candidate.isFile()) {
-            return candidate.absoluteFilePath();
-        }
-    }
-    return {};
+ModuleSoundControl::ModuleSoundControl() = default;
+
+ModuleSoundControl::~ModuleSoundControl() {
+    // The library is never unloaded, so the control's code is still there.
+    delete module_;
 }
 
-SinkSoundControl::SinkSoundControl() = default;
-
-SinkSoundControl::~SinkSoundControl() {
-    close();
-}
-
-void SinkSoundControl::stop() {
-    if (sink_) {
-        sink_->stop();
+void ModuleSoundControl::stop() {
+    if (module_ != nullptr) {
+        module_->stop();
     }
 }
 
-void SinkSoundControl::close() {
-    sink_.reset();
-    buffer_.reset();
-    chime_.reset();
+void ModuleSoundControl::close() {
+    if (module_ != nullptr) {
+        module_->close();
+    }
 }
 
-void SinkSoundControl::setFileName(const QString& fileName) {
+void ModuleSoundControl::setFileName(const QString& fileName) {
     fileName_ = fileName;
 }
 
-void SinkSoundControl::open() {
-    close();
-    const QString path = findSoundFile(fileName_);
-    if (!path.isEmpty()) {
-        chime_ = readChime(path);
+void ModuleSoundControl::open() {
+    if (!tried_) {
+        tried_ = true;
+        const QString programDir = QCoreApplication::applicationDirPath();
+        for (const QString& folder :
+             {programDir, programDir + QStringLiteral("/../" PELLORIN_MODULE_FOLDER)}) {
+            library_.setFileName(QDir(folder).filePath(QStringLiteral("pellorin_sound")));
+            using Create = SoundControl* (*)();
+            if (auto create = reinterpret_cast<Create>(library_.resolve(kSoundModuleEntry))) {
+                module_ = create();
+                break;
+            }
+        }
+    }
+    if (module_ != nullptr) {
+        module_->setFileName(fileName_);
+        module_->open();
     }
 }
 
-void SinkSoundControl::sound() {
-    const QAudioDevice device = QMediaDevices::defaultAudioOutput();
-    if (!chime_ || device.isNull()) {
-        return;
+void ModuleSoundControl::sound() {
+    if (module_ != nullptr) {
+        module_->sound();
     }
-    QAudioFormat format;
-    format.setSampleRate(chime_->sampleRate);
-    format.setChannelCount(chime_->channels);
-    format.setSampleFormat(QAudioFormat::Int16);
-    if (!device.isFormatSupported(format)) {
-        return;
-    }
-    sink_.reset();
-    buffer_ = std::make_unique<QBuffer>();
-    buffer_->setData(reinterpret_cast<const char*>(chime_->samples.data()),
-                     static_cast<int>(chime_->samples.size() * sizeof(std::int16_t)));
-    buffer_->open(QIODevice::ReadOnly);
-    sink_ = std::make_unique<QAudioSink>(device, format);
-    sink_->start(buffer_.get());
 }
 
 }  // namespace platform

@@ -1,14 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QLibrary>
 #include <QString>
-#include <memory>
-#include <optional>
-
-#include "chime_file.h"
-
-class QAudioSink;
-class QBuffer;
 
 namespace platform {
 
@@ -25,17 +19,15 @@ public:
     virtual void sound() = 0;
 };
 
-// Where a chime's file is found: the working directory first, then the program's data
-// folders (installed, then beside the built program). Empty when it is nowhere.
-QString findSoundFile(const QString& fileName);
-
-// Plays chimes from memory through Qt Multimedia's audio sink. "open" reads and checks the
-// file afresh each time, so a file repaired since the last chime plays; no audio thread of
-// Qt's ever reads a file.
-class SinkSoundControl final : public SoundControl {
+// The sound control of the module that plays chimes, loaded when the first chime needs it:
+// the program starts without the sound libraries. The module is looked for beside the program,
+// then in the installed library folder; where it cannot be loaded, the chimes are silent.
+class ModuleSoundControl final : public SoundControl {
 public:
-    SinkSoundControl();
-    ~SinkSoundControl() override;
+    ModuleSoundControl();
+    ~ModuleSoundControl() override;
+    ModuleSoundControl(const ModuleSoundControl&) = delete;
+    ModuleSoundControl& operator=(const ModuleSoundControl&) = delete;
 
     void stop() override;
     void close() override;
@@ -43,14 +35,17 @@ public:
     void open() override;
     void sound() override;
 
-    // The chime that "open" read and checked; empty when there is nothing to play.
-    [[nodiscard]] const std::optional<Chime>& openedChime() const { return chime_; }
+    // Whether the module was loaded (by the first "open").
+    [[nodiscard]] bool loaded() const { return module_ != nullptr; }
 
 private:
+    QLibrary library_;
+    bool tried_ = false;
+    SoundControl* module_ = nullptr;
     QString fileName_;
-    std::optional<Chime> chime_;
-    std::unique_ptr<QBuffer> buffer_;
-    std::unique_ptr<QAudioSink> sink_;
 };
+
+// The name a sound module gives its one entry point, which creates its control.
+inline constexpr char kSoundModuleEntry[] = "pellorinCreateSoundControl";
 
 }  // namespace platform

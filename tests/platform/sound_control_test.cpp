@@ -11,7 +11,7 @@
 #include <future>
 #include <thread>
 
-#include "sound_control.h"
+#include "sink_sound_control.h"
 
 namespace {
 
@@ -129,6 +129,16 @@ TEST_F(SoundControlTest, ReadsTheFileAfreshAtEachChime) {
     EXPECT_EQ(control.openedChime()->sampleRate, 44100);
     ASSERT_EQ(control.openedChime()->frames(), 300U);
     EXPECT_EQ(control.openedChime()->samples.at(599), static_cast<qint16>(599 * 7));
+}
+
+// The program plays chimes through the module it loads at the first chime.
+TEST_F(SoundControlTest, TheProgramsControlLoadsTheChimesModuleAtTheFirstChime) {
+    platform::ModuleSoundControl control;
+    EXPECT_FALSE(control.loaded());
+    control.setFileName(QStringLiteral("pinpon.wav"));
+    control.open();
+    control.sound();
+    EXPECT_TRUE(control.loaded());
 }
 
 // The working directory, then the installed data folder, then beside the program; each
