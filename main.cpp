@@ -1,12 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <QApplication>
 
+#include "command_line.h"
 #include "experiment_window.h"
 #include "language.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("pellorin"));
+    QApplication::setApplicationVersion(QStringLiteral(PELLORIN_VERSION));
     const platform::Translation translation(QLocale::system());
+    platform::processCommandLine(app);
     // The program ends only through "Exit" (or the experiment window's frame), never
     // because the experiment window was hidden for the graph.
     QApplication::setQuitOnLastWindowClosed(false);

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Builds the Debian package, unpacks it into a scratch root and checks that every file is
-# where the desktop looks for it, and that its metadata is valid.
+# Builds the Debian package, checks it with Debian's own checker (lintian), unpacks it into a
+# scratch root and checks that every file is where the desktop looks for it, that the
+# program is stripped and tells the package's version, and that its metadata is valid.
 set -euo pipefail
 build=$1
 scratch=$(mktemp -d)
@@ -21,7 +22,16 @@ expect() {
     fi
 }
 
+findings=$(lintian --tag-display-limit 0 "$package" 2>/dev/null | grep -E '^[EW]: ' || true)
+expect test -z "$findings"
+[ -z "$findings" ] || echo "lintian: $findings" >&2
+
 expect test -x "$root/usr/bin/pellorin"
+expect test -z "$(readelf -S "$root/usr/bin/pellorin" | grep -E '\.(debug_info|symtab)')"
+version=$(QT_QPA_PLATFORM=offscreen "$root/usr/bin/pellorin" --version 2>/dev/null)
+expect test "$version" = "pellorin $(dpkg-deb -f "$package" Version)"
+expect test -s "$(ls "$root"/usr/lib/*/pellorin/libpellorin_sound.so)"
+expect test -s "$root/usr/share/man/man1/pellorin.1.gz"
 expect test -s "$root/usr/share/pellorin/pinpon.wav"
 expect test -s "$root/usr/share/pellorin/endpinpon.wav"
 for size in 16 32 48 64 128 256; do
