@@ -64,18 +64,6 @@ TEST(DieRoller, FacePairsAreUniformWithTheClockFrozen) {
     EXPECT_GT(pairChiSquare(restarting, 36000), 66.619);
 }
 
-TEST(DieRoller, ReseedsFromTheClockBeforeEveryRoll) {
-    FrozenClock clock;
-    ScriptedRandom random;
-    experiment::DieRoller roller(clock, random);
-    random.queueFace(4);
-    EXPECT_EQ(roller.roll(), 4);
-    clock.now = 7.5F;
-    random.queueFace(2);
-    EXPECT_EQ(roller.roll(), 2);
-    EXPECT_EQ(random.seeds, (std::vector<float>{43200.25F, 7.5F}));
-}
-
 TEST(MixingGenerator, DrawsStayBelowOne) {
     experiment::MixingGenerator random(std::numeric_limits<std::uint64_t>::max());
     for (int i = 0; i < 100000; ++i) {

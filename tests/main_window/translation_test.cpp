@@ -15,9 +15,8 @@ namespace {
 // design face and size.
 std::map<QString, QString> captions(const WindowHarness& harness, QStringList* tooWide) {
     std::map<QString, QString> texts;
-    for (QWidget* window : std::initializer_list<QWidget*>{harness.window.get(),
-                                                           harness.window->graphWindow(),
-                                                           harness.window->helpWindow()}) {
+    for (QWidget* window : std::initializer_list<QWidget*>{
+             harness.window.get(), harness.window->graphWindow(), harness.window->helpWindow()}) {
         texts[window->objectName()] = window->windowTitle();
         for (QWidget* control : window->findChildren<QWidget*>()) {
             auto* button = qobject_cast<QPushButton*>(control);
