@@ -120,31 +120,39 @@ Control columnHeader(std::string id, int face) {
 std::vector<Control> buildTable() {
     std::vector<Control> table = {
         button(Button::Stop, "Command3", QT_TRANSLATE_NOOP("ExperimentWindow", "Stop"))
-            .at(4920, 6360, 1935, 615).font(kLarge, true),
+            .at(4920, 6360, 1935, 615)
+            .font(kLarge, true),
         button(Button::Automatic, "Command1", QT_TRANSLATE_NOOP("ExperimentWindow", "Automatic"))
             .at(2760, 6360, 1935, 615)
             .font(kLarge, true),
-        button(Button::ThrowDice, "Command8", QT_TRANSLATE_NOOP("ExperimentWindow", "Throw the dice"))
+        button(Button::ThrowDice, "Command8",
+               QT_TRANSLATE_NOOP("ExperimentWindow", "Throw the dice"))
             .at(5640, 5040, 1935, 495)
             .font(kMedium, true),
         button(Button::Help, "Command7", QT_TRANSLATE_NOOP("ExperimentWindow", "Help"))
-            .at(6120, 0, 855, 375).font(kSmall, false),
-        button(Button::GraphDisplay, "Command6", QT_TRANSLATE_NOOP("ExperimentWindow", "Graph display"))
+            .at(6120, 0, 855, 375)
+            .font(kSmall, false),
+        button(Button::GraphDisplay, "Command6",
+               QT_TRANSLATE_NOOP("ExperimentWindow", "Graph display"))
             .at(360, 6360, 1935, 615)
             .font(kMedium, true),
         Control(Kind::SoundControl, "MMControl1").at(3960, 480, 3540, 330),
         button(Button::Init, "Command5", QT_TRANSLATE_NOOP("ExperimentWindow", "Init"))
-            .at(6960, 0, 855, 375).font(kSmall, false),
+            .at(6960, 0, 855, 375)
+            .font(kSmall, false),
         button(Button::Exit, "Command4", QT_TRANSLATE_NOOP("ExperimentWindow", "Exit"))
-            .at(0, 0, 855, 375).font(kSmall, false),
+            .at(0, 0, 855, 375)
+            .font(kSmall, false),
         button(Button::StopDice, "Command2", QT_TRANSLATE_NOOP("ExperimentWindow", "Stop the dice"))
             .at(5640, 5640, 1935, 495)
             .font(kMedium, true),
-        label("Label9", 120, 5760, 3495, kMedium).captioned(QT_TRANSLATE_NOOP("ExperimentWindow", "Percentage of odd products")),
+        label("Label9", 120, 5760, 3495, kMedium)
+            .captioned(QT_TRANSLATE_NOOP("ExperimentWindow", "Percentage of odd products")),
         label("Label8", 3720, 5760, 1575, kValue)
             .showing(Value::Ratio)
             .described("Percentage of odd products"),
-        label("Label6", 120, 5400, 3615, kMedium).captioned(QT_TRANSLATE_NOOP("ExperimentWindow", "Number of odd products")),
+        label("Label6", 120, 5400, 3615, kMedium)
+            .captioned(QT_TRANSLATE_NOOP("ExperimentWindow", "Number of odd products")),
         label("Label4", 3720, 5400, 1575, kValue)
             .showing(Value::OddCount)
             .described("Number of odd products"),
@@ -161,7 +169,8 @@ std::vector<Control> buildTable() {
     table.push_back(label("Label17", 3720, 5040, 1575, kValue)
                         .showing(Value::ExperimentCount)
                         .described("Number of experiments"));
-    table.push_back(label("Label16", 120, 5040, 3495, kSmall).captioned(QT_TRANSLATE_NOOP("ExperimentWindow", "Number of experiments")));
+    table.push_back(label("Label16", 120, 5040, 3495, kSmall)
+                        .captioned(QT_TRANSLATE_NOOP("ExperimentWindow", "Number of experiments")));
     table.push_back(label("Label15", 1200, 0, 4575, kValue)
                         .captioned("Pellorin")
                         .coloured(Colour::LightCyan, Colour::WindowText));

@@ -46,7 +46,8 @@ ExperimentWindow::ExperimentWindow(ExperimentServices services, QWidget* parent)
       runTimer_(preciseTimer(this, "Timer3", 100)),
       activation_(this) {
     setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(tr("Pellorin") + QLatin1Char(' ') + QString::fromUtf8(platform::kAuthorshipNotice));
+    setWindowTitle(tr("Pellorin") + QLatin1Char(' ') +
+                   QString::fromUtf8(platform::kAuthorshipNotice));
     setWindowIcon(assets::windowIcon());
     platform::setFixedClientArea(this, platform::twipsRect(3855, 1860, 7815, 7200));
     QPalette colours = palette();

@@ -268,6 +268,10 @@
         <source>%1 could not be saved: %2</source>
         <translation>%1 を保存できませんでした：%2</translation>
     </message>
+    <message>
+        <source>A probability experiment with two dice: how often is the product of their faces odd?</source>
+        <translation>２つのサイコロで確率を実験します：目の積が奇数になるのは、どのくらいの割合でしょうか？</translation>
+    </message>
 </context>
 <context>
     <name>platform::SecondaryWindow</name>
