@@ -3,7 +3,6 @@
 
 #include <QBuffer>
 #include <QContextMenuEvent>
-#include <QMenu>
 #include <QPainter>
 #include <QPushButton>
 #include <algorithm>
@@ -11,6 +10,7 @@
 #include "number_text.h"
 #include "picture_box.h"
 #include "ratio_graph.h"
+#include "take_away_menu.h"
 #include "window_geometry.h"
 
 GraphWindow::GraphWindow(const experiment::ExperimentRecord& record,
@@ -19,7 +19,7 @@ GraphWindow::GraphWindow(const experiment::ExperimentRecord& record,
     : record_(record),
       canvas_(new platform::PictureBox(this)),
       takeAway_(takeAway),
-      pictureMenu_(new QMenu(this)) {
+      pictureMenu_(new platform::TakeAwayMenu(this)) {
     setObjectName(QStringLiteral("Form2"));
     setWindowTitle(tr(" Graph ") + QString::fromUtf8(platform::kAuthorshipNotice));
     platform::setFixedClientArea(this, platform::twipsRect(3165, 1695, 9750, 5670));
@@ -35,18 +35,14 @@ GraphWindow::GraphWindow(const experiment::ExperimentRecord& record,
     setTabOrder(canvas_,
                 addCloseButton(QStringLiteral("Command1"), platform::twipsRect(8760, 0, 975, 375)));
 
-    for (const auto& [text, keys, handler] :
-         {std::tuple{tr("Copy picture"), QKeySequence::Copy, &GraphWindow::copyPicture},
-          std::tuple{tr("Save picture..."), QKeySequence::Save, &GraphWindow::savePicture}}) {
-        QAction* action = pictureMenu_->addAction(text, this, handler);
-        action->setShortcut(keys);
-        addAction(action);
-    }
+    pictureMenu_->addEntry(tr("Copy picture"), QKeySequence::Copy, this, &GraphWindow::copyPicture);
+    pictureMenu_->addEntry(tr("Save picture..."), QKeySequence::Save, this,
+                           &GraphWindow::savePicture);
     activation.watch(this, [this] { onActivated(); });
 }
 
 void GraphWindow::contextMenuEvent(QContextMenuEvent* event) {
-    pictureMenu_->popup(event->globalPos());
+    pictureMenu_->popupAt(event->globalPos(), true);
 }
 
 void GraphWindow::copyPicture() {

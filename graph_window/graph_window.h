@@ -6,11 +6,10 @@
 #include "secondary_window.h"
 #include "take_away.h"
 
-class QMenu;
-
 namespace platform {
 class PictureBox;
-}
+class TakeAwayMenu;
+}  // namespace platform
 
 // The graph window: the ratio of odd products against the number of experiments. It draws on
 // every activation, over what it drew before, and is discarded when closed.
@@ -33,5 +32,5 @@ private:
     const experiment::ExperimentRecord& record_;
     platform::PictureBox* canvas_;
     platform::TakeAway takeAway_;
-    QMenu* pictureMenu_;
+    platform::TakeAwayMenu* pictureMenu_;
 };

@@ -1,10 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "experiment_window.h"
 
-#include <QAction>
 #include <QCloseEvent>
 #include <QLabel>
-#include <QMenu>
 #include <QPushButton>
 #include <QTimer>
 
@@ -16,6 +14,7 @@
 #include "help_window.h"
 #include "number_text.h"
 #include "results_text.h"
+#include "take_away_menu.h"
 #include "window_geometry.h"
 
 namespace {
@@ -124,28 +123,15 @@ void ExperimentWindow::buildControls() {
 }
 
 void ExperimentWindow::buildResultsMenu() {
-    resultsMenu_ = new QMenu(this);
-    const std::array<std::tuple<QString, QKeySequence, void (ExperimentWindow::*)()>, 2> entries = {
-        {{tr("Copy results"), QKeySequence::Copy, &ExperimentWindow::copyResults},
-         {tr("Save throws as CSV..."), QKeySequence::Save, &ExperimentWindow::saveThrows}}};
-    for (const auto& [text, keys, handler] : entries) {
-        QAction* action = resultsMenu_->addAction(text, this, handler);
-        action->setShortcut(keys);
-        addAction(action);
-    }
-    // Entries disabled while something moves come back once the menu is gone.
-    connect(resultsMenu_, &QMenu::aboutToHide, this, [this] {
-        for (QAction* action : resultsMenu_->actions()) {
-            action->setEnabled(true);
-        }
-    });
+    resultsMenu_ = new platform::TakeAwayMenu(this);
+    resultsMenu_->addEntry(tr("Copy results"), QKeySequence::Copy, this,
+                           &ExperimentWindow::copyResults);
+    resultsMenu_->addEntry(tr("Save throws as CSV..."), QKeySequence::Save, this,
+                           &ExperimentWindow::saveThrows);
 }
 
 void ExperimentWindow::contextMenuEvent(QContextMenuEvent* event) {
-    for (QAction* action : resultsMenu_->actions()) {
-        action->setEnabled(!diceOrRunMoving());
-    }
-    resultsMenu_->popup(event->globalPos());
+    resultsMenu_->popupAt(event->globalPos(), !diceOrRunMoving());
 }
 
 void ExperimentWindow::copyResults() {

@@ -11,12 +11,13 @@
 #include "experiment_services.h"
 #include "tally.h"
 
-class QAction;
 class QLabel;
-class QMenu;
 class QPushButton;
 class QTimer;
 class GraphWindow;
+namespace platform {
+class TakeAwayMenu;
+}
 class HelpWindow;
 
 // The experiment window: the dice, the table of face pairs, the summary and the buttons.
@@ -94,7 +95,7 @@ private:
     QLabel* oddCountLabel_ = nullptr;
     QLabel* ratioLabel_ = nullptr;
 
-    QMenu* resultsMenu_ = nullptr;
+    platform::TakeAwayMenu* resultsMenu_ = nullptr;
     bool shownBefore_ = false;
     platform::ActivationTracker activation_;
     std::unique_ptr<GraphWindow> graph_;
