@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <algorithm>
+#include <cmath>
 
 #include "number_text.h"
 #include "picture_box.h"
@@ -64,11 +65,23 @@ void GraphWindow::onActivated() {
     graph::drawRatioGraph(painter, canvas_->contentsRect().size(), record_);
     painter.end();
     canvas_->update();
-    const int drawn = std::min<int>(record_.experimentCount, experiment::kExperimentLimit);
-    canvas_->setAccessibleDescription(
-        tr("Ratio of odd products: %1 experiments drawn, latest ratio %2; "
-           "dashed reference line at 1/4")
-            .arg(drawn)
-            .arg(QString::fromStdString(
-                experiment::ratioText(record_.oddCount, record_.experimentCount))));
+    // A screen reader says the summary when the canvas takes the focus, and reads how the
+    // ratio settled from the description.
+    const auto ratioAfter = [](int count, int odd) {
+        return QString::fromStdString(experiment::ratioText(odd, count));
+    };
+    canvas_->setAccessibleName(
+        tr("Ratio of odd products after %1 experiments: %2; the dashed line marks 1/4")
+            .arg(record_.experimentCount)
+            .arg(ratioAfter(record_.experimentCount, record_.oddCount)));
+    QStringList reached;
+    for (const int count : {10, 20, 50, 100, 200, 500, 1000}) {
+        if (count <= record_.experimentCount) {
+            const float ratio = record_.ratioHistory.at(static_cast<std::size_t>(count));
+            reached << tr("after %1: %2")
+                           .arg(count)
+                           .arg(ratioAfter(count, static_cast<int>(std::lround(ratio * count))));
+        }
+    }
+    canvas_->setAccessibleDescription(reached.join(QStringLiteral(", ")));
 }

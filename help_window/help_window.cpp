@@ -4,6 +4,7 @@
 #include <QPainter>
 #include <QPushButton>
 
+#include "accessibility.h"
 #include "fonts.h"
 #include "help_text.h"
 #include "picture_box.h"
@@ -22,8 +23,8 @@ HelpWindow::HelpWindow(platform::ActivationTracker& activation)
     canvas_->setGeometry(platform::twipsRect(120, 480, 8295, 6615));
     canvas_->setFont(platform::designFont(11.25));
     setTabOrder(close, canvas_);
-    // The canvas is a picture; a screen reader reads the text from its description.
-    canvas_->setAccessibleDescription(help::helpText().join(QLatin1Char('\n')));
+    // A screen reader reads the printed lines as text, line by line.
+    platform::presentAsPrintedText(canvas_, help::helpText(), canvas_->font());
 
     // The rule lies under the "Close" button, as in the other windows.
     platform::addRule(this, QStringLiteral("Line1"), platform::twipsRect(120, 360, 8280, 15))

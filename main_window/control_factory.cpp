@@ -44,6 +44,11 @@ template <typename Widget>
 Widget* placed(Widget* widget, const Control& control) {
     widget->setObjectName(QString::fromStdString(control.id));
     widget->setAccessibleDescription(QString::fromStdString(control.description));
+    if (!control.spoken.empty()) {
+        const QString name =
+            QCoreApplication::translate("ExperimentWindow", control.spoken.c_str());
+        widget->setAccessibleName(control.spokenNumber > 0 ? name.arg(control.spokenNumber) : name);
+    }
     const Twips& place = control.place;
     widget->setGeometry(platform::twipsRect(place.left, place.top, place.width, place.height));
     return widget;

@@ -33,6 +33,11 @@ Control& Control::described(std::string text) {
     description = std::move(text);
     return *this;
 }
+Control& Control::spokenAs(const char* name, int number) {
+    spoken = name;
+    spokenNumber = number;
+    return *this;
+}
 Control& Control::showing(Value shown) {
     value = shown;
     return *this;
@@ -104,17 +109,20 @@ void addDieFaces(std::vector<Control>& table, experiment::Die die, Twips place) 
 }
 
 // A header of the table, in fullwidth digits: a row's large face or a column's small face.
-Control header(std::string id, int face, int left, int top, int width, const char* what) {
+Control header(std::string id, int face, int left, int top, int width, const char* what,
+               const char* spoken) {
     static const std::array<const char*, 6> fullwidthDigits = {"１", "２", "３", "４", "５", "６"};
     return label(std::move(id), left, top, width, kValue)
         .coloured(Colour::White, Colour::Black)
         .captioned(fullwidthDigits.at(static_cast<std::size_t>(face - 1)))
-        .described(what + std::to_string(face));
+        .described(what + std::to_string(face))
+        .spokenAs(spoken, face);
 }
 
 Control columnHeader(std::string id, int face) {
     return header(std::move(id), face, 1560 + 960 * (face - 1), 2400, 975,
-                  "Column of small die face ");
+                  "Column of small die face ",
+                  QT_TRANSLATE_NOOP("ExperimentWindow", "Small die %1"));
 }
 
 std::vector<Control> buildTable() {
@@ -160,7 +168,8 @@ std::vector<Control> buildTable() {
     addCells(table);
     for (int face = 6; face >= 1; --face) {
         table.push_back(header("Label2" + std::to_string(face), face, 120, 2760 + 360 * (face - 1),
-                               1455, "Row of large die face "));
+                               1455, "Row of large die face ",
+                               QT_TRANSLATE_NOOP("ExperimentWindow", "Large die %1")));
     }
     table.push_back(columnHeader("Label19", 6));
     table.push_back(columnHeader("Label18", 5));
@@ -181,7 +190,9 @@ std::vector<Control> buildTable() {
     table.push_back(columnHeader("Label5", 1));
     table.push_back(label("Label3", 120, 2400, 1455, kCorner)
                         .captioned(QT_TRANSLATE_NOOP("ExperimentWindow", "Large＼Small"))
-                        .described("Rows: large die, columns: small die"));
+                        .described("Rows: large die, columns: small die")
+                        .spokenAs(QT_TRANSLATE_NOOP("ExperimentWindow",
+                                                    "Rows: large die, columns: small die")));
     table.push_back(label("Label2", 4320, 1800, 1575, kValue)
                         .captioned(QT_TRANSLATE_NOOP("ExperimentWindow", "Small dice"))
                         .coloured(Colour::ButtonFace, Colour::ButtonText)

@@ -38,6 +38,7 @@ struct Control {
     Control& coloured(Colour background, Colour text);
     Control& framed(bool hasBorder);
     Control& described(std::string text);
+    Control& spokenAs(const char* name, int number = 0);
     Control& showing(Value shown);
     Control& asButton(buttons::Button which);
     Control& asCell(int largeFace, int smallFace);
@@ -56,6 +57,10 @@ struct Control {
     bool border = false;
     // What a screen reader says the control means, beside the text it shows.
     std::string description;
+    // What a screen reader calls the control instead of its caption (translated in the
+    // "ExperimentWindow" context, with `spokenNumber` for its %1); empty: the caption.
+    std::string spoken;
+    int spokenNumber = 0;
     // What the window keeps the control as.
     buttons::Button button = buttons::Button::Automatic;
     Value value = Value::None;

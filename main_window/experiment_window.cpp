@@ -263,16 +263,26 @@ void ExperimentWindow::tallyExperiment() {
 }
 
 void ExperimentWindow::showCounts() {
-    countLabel_->setText(text(experiment::counterText(record_.experimentCount)));
-    oddCountLabel_->setText(text(experiment::counterText(tally_.oddCount())));
-    ratioLabel_->setText(text(experiment::ratioText(record_.oddCount, record_.experimentCount)));
+    const QString count = text(experiment::counterText(record_.experimentCount));
+    const QString odd = text(experiment::counterText(tally_.oddCount()));
+    const QString ratio = text(experiment::ratioText(record_.oddCount, record_.experimentCount));
+    countLabel_->setText(count);
+    oddCountLabel_->setText(odd);
+    ratioLabel_->setText(ratio);
+    // A screen reader's review reads each value with its meaning.
+    countLabel_->setAccessibleName(tr("Number of experiments: %1").arg(count));
+    oddCountLabel_->setAccessibleName(tr("Number of odd products: %1").arg(odd));
+    ratioLabel_->setAccessibleName(tr("Percentage of odd products: %1").arg(ratio));
 }
 
 void ExperimentWindow::showTable() {
     for (int large = 1; large <= experiment::kFaces; ++large) {
         for (int small = 1; small <= experiment::kFaces; ++small) {
-            cells_.at(large - 1).at(small - 1)->setText(
-                text(experiment::counterText(tally_.pairCount(large, small))));
+            const QString count = text(experiment::counterText(tally_.pairCount(large, small)));
+            QLabel* cell = cells_.at(large - 1).at(small - 1);
+            cell->setText(count);
+            // A screen reader's review reads the pair with its count.
+            cell->setAccessibleName(tr("Large %1, small %2: %3").arg(large).arg(small).arg(count));
         }
     }
 }

@@ -87,6 +87,34 @@
         <source>This software will exit.</source>
         <translation>このソフトウェアを終了します。</translation>
     </message>
+    <message>
+        <source>Small die %1</source>
+        <translation>小さいサイコロ %1</translation>
+    </message>
+    <message>
+        <source>Large die %1</source>
+        <translation>大きいサイコロ %1</translation>
+    </message>
+    <message>
+        <source>Rows: large die, columns: small die</source>
+        <translation>行：大きいサイコロ、列：小さいサイコロ</translation>
+    </message>
+    <message>
+        <source>Number of experiments: %1</source>
+        <translation>実験の回数：%1</translation>
+    </message>
+    <message>
+        <source>Number of odd products: %1</source>
+        <translation>積が奇数の回数：%1</translation>
+    </message>
+    <message>
+        <source>Percentage of odd products: %1</source>
+        <translation>積が奇数になる割合：%1</translation>
+    </message>
+    <message>
+        <source>Large %1, small %2: %3</source>
+        <translation>大 %1、小 %2：%3 回</translation>
+    </message>
 </context>
 <context>
     <name>GraphWindow</name>
@@ -111,16 +139,20 @@
         <translation>PNG画像 (*.png)</translation>
     </message>
     <message>
-        <source>Ratio of odd products: %1 experiments drawn, latest ratio %2; dashed reference line at 1/4</source>
-        <translation>積が奇数になる割合のグラフ：実験 %1 回、最新の割合 %2、破線は 1/4</translation>
-    </message>
-    <message>
         <source>(Horizontal axis : Number of experiments)</source>
         <translation>（横軸：実験の回数）</translation>
     </message>
     <message>
         <source>(Vertical axis : Percentage of odd products)</source>
         <translation>（縦軸：積が奇数になる割合）</translation>
+    </message>
+    <message>
+        <source>Ratio of odd products after %1 experiments: %2; the dashed line marks 1/4</source>
+        <translation>実験 %1 回のあとの、積が奇数になる割合：%2。破線は 1/4 です</translation>
+    </message>
+    <message>
+        <source>after %1: %2</source>
+        <translation>%1 回のあと：%2</translation>
     </message>
 </context>
 <context>

@@ -118,6 +118,20 @@ TEST(GraphWindowFocus, TheCanvasHoldsTheFocusWhenTheWindowOpensAndCloseComesNext
     EXPECT_EQ(window.focusWidget(), window.findChild<QWidget*>(QStringLiteral("Command1")));
 }
 
+// A screen reader hears the latest ratio when the canvas takes the focus, and reads how the
+// ratio went at 10, 20, 50, ... experiments.
+TEST(GraphWindowFocus, TheCanvasSaysTheRatioAndHowItSettled) {
+    const experiment::ExperimentRecord record = historyOf(60);
+    Desk desk;
+    GraphWindow window(record, desk.tracker, desk.takeAway);
+    window.onActivated();
+    auto* canvas = window.findChild<QWidget*>(QStringLiteral("Picture1"));
+    EXPECT_EQ(canvas->accessibleName().toStdString(),
+              "Ratio of odd products after 60 experiments: 0.283; the dashed line marks 1/4");
+    EXPECT_EQ(canvas->accessibleDescription().toStdString(),
+              "after 10: 0.500, after 20: 0.350, after 50: 0.300");
+}
+
 // Ctrl+C puts the picture as drawn on the clipboard, Ctrl+S saves it as PNG where the user
 // chose; a file that cannot be written is named in a notice.
 TEST(GraphTakeAway, CopiesAndSavesThePictureAsDrawn) {

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QFile>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -36,6 +37,27 @@ TEST_F(HelpWindowTest, PrintsTheTextAsReviewed) {
     window.onActivated();
     window.onActivated();
     expectGolden(windowPicture(&window), QStringLiteral("help-window"));
+}
+
+// A screen reader reads the printed lines as text: by line, and each character where it is
+// printed, so that pointing at it finds it again.
+TEST_F(HelpWindowTest, ReadsAsTextLineByLine) {
+    window.show();
+    auto* canvas = window.findChild<QWidget*>(QStringLiteral("Picture1"));
+    QAccessibleTextInterface* text = QAccessible::queryAccessibleInterface(canvas)->textInterface();
+    ASSERT_NE(text, nullptr);
+    const QStringList lines = help::helpText();
+    EXPECT_EQ(text->text(0, text->characterCount()), lines.join('\n'));
+    const int bracket = 2;  // "【" of line 2, after line 1's empty text and its line end
+    int start = 0;
+    int end = 0;
+    EXPECT_EQ(text->textAtOffset(bracket, QAccessible::LineBoundary, &start, &end).trimmed(),
+              lines.at(1).trimmed());
+    const QRect place = text->characterRect(bracket);
+    const int lineHeight = QFontMetrics(canvas->font()).height();
+    EXPECT_EQ(canvas->mapFromGlobal(place.topLeft()).y(),
+              canvas->contentsRect().top() + lineHeight);
+    EXPECT_EQ(text->offsetAtPoint(place.center()), bracket);
 }
 
 // At the bottom row of "Close" the button is on top, not the rule under the top row.

@@ -73,21 +73,29 @@ TEST(ExperimentWindowControls, TabMovesAmongTheButtonsInTheDesignedOrder) {
               "Command3");
 }
 
-// What a screen reader says of a control beside the text it shows.
-TEST(ExperimentWindowControls, TellAScreenReaderWhatTheyMean) {
+// What a screen reader calls a control and says it means, after a throw of 3 and 5.
+TEST(ExperimentWindowControls, TellAScreenReaderWhatTheyAreAndMean) {
     const WindowHarness harness;
-    const std::vector<std::tuple<const char*, QAccessible::Role, const char*>> controls = {
-        {"d35", QAccessible::StaticText, "Large 3, small 5"},
-        {"Label17", QAccessible::StaticText, "Number of experiments"},
-        {"Label23", QAccessible::StaticText, "Row of large die face 3"},
-        {"Label18", QAccessible::StaticText, "Column of small die face 5"},
-        {"Image1(4)", QAccessible::Graphic, "Large die, face 4"},
-        {"Image2(1)", QAccessible::Graphic, "Small die, face 1"}};
-    for (const auto& [id, role, description] : controls) {
+    harness.start();
+    harness.throwManually(3, 5);
+    const std::vector<std::tuple<const char*, QAccessible::Role, const char*, const char*>>
+        controls = {
+            {"d35", QAccessible::StaticText, "Large 3, small 5: 1", "Large 3, small 5"},
+            {"d11", QAccessible::StaticText, "Large 1, small 1: 0", "Large 1, small 1"},
+            {"Label17", QAccessible::StaticText, "Number of experiments: 1",
+             "Number of experiments"},
+            {"Label8", QAccessible::StaticText, "Percentage of odd products: 1.000",
+             "Percentage of odd products"},
+            {"Label23", QAccessible::StaticText, "Large die 3", "Row of large die face 3"},
+            {"Label18", QAccessible::StaticText, "Small die 5", "Column of small die face 5"},
+            {"Image1(4)", QAccessible::Graphic, "", "Large die, face 4"},
+            {"Image2(1)", QAccessible::Graphic, "", "Small die, face 1"}};
+    for (const auto& [id, role, name, description] : controls) {
         QAccessibleInterface* control = QAccessible::queryAccessibleInterface(
             harness.window->findChild<QWidget*>(QString::fromUtf8(id)));
         ASSERT_NE(control, nullptr) << id;
         EXPECT_EQ(control->role(), role) << id;
+        EXPECT_EQ(control->text(QAccessible::Name), QString::fromUtf8(name)) << id;
         EXPECT_EQ(control->text(QAccessible::Description), QString::fromUtf8(description)) << id;
     }
 }
