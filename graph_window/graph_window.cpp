@@ -80,7 +80,8 @@ void GraphWindow::onActivated() {
             const float ratio = record_.ratioHistory.at(static_cast<std::size_t>(count));
             reached << tr("after %1: %2")
                            .arg(count)
-                           .arg(ratioAfter(count, static_cast<int>(std::lround(ratio * count))));
+                           .arg(ratioAfter(count, static_cast<int>(std::lround(
+                                                      static_cast<double>(ratio) * count))));
         }
     }
     canvas_->setAccessibleDescription(reached.join(QStringLiteral(", ")));
