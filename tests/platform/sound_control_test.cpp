@@ -93,54 +93,40 @@ TEST_F(SoundControlTest, RefusesEveryDamagedFileAtOnce) {
     EXPECT_FALSE(platform::readChime(QStringLiteral("fifo.wav")).has_value());
 }
 
-// The file is read afresh at each chime: one repaired since the last chime plays, decoded to
-// exactly its samples.
-TEST_F(SoundControlTest, ReadsTheFileAfreshAtEachChime) {
-    platform::SinkSoundControl control;
-    control.setFileName(QStringLiteral("pinpon.wav"));
-    write(QStringLiteral("pinpon.wav"), wave().left(40));
-    control.open();
-    EXPECT_FALSE(control.openedChime().has_value());
-    write(QStringLiteral("pinpon.wav"), wave(1, 2, 44100, 300));
-    control.open();
-    ASSERT_TRUE(control.openedChime().has_value());
-    EXPECT_EQ(control.openedChime()->sampleRate, 44100);
-    ASSERT_EQ(control.openedChime()->frames(), 300U);
-    EXPECT_EQ(control.openedChime()->samples.at(599), static_cast<qint16>(599 * 7));
-}
-
-// The program plays chimes through the module it loads at the first chime.
-TEST_F(SoundControlTest, TheProgramsControlLoadsTheChimesModuleAtTheFirstChime) {
-    platform::ModuleSoundControl control;
-    EXPECT_FALSE(control.loaded());
-    control.setFileName(QStringLiteral("pinpon.wav"));
-    control.open();
-    control.sound();
-    EXPECT_TRUE(control.loaded());
-}
-
-// The working directory, then the installed data folder, then beside the program; each
-// place's file is marked by its own rate.
-TEST_F(SoundControlTest, LooksInTheWorkingDirectoryThenTheDataFolderThenBesideTheProgram) {
+// The working directory, then the installed data folder, then beside the program, each
+// place's file marked by its own rate. The file is read afresh at each chime: one damaged at
+// the last chime and repaired since plays, decoded to exactly its samples. The program plays
+// through the module it loads at the first chime.
+TEST_F(SoundControlTest, FindsAndReadsTheChimeAfreshAtEachChime) {
     const QString name = QStringLiteral("lookup-order-test.wav");
     const QDir program(QCoreApplication::applicationDirPath());
     ASSERT_TRUE(program.mkpath(QStringLiteral("../share/pellorin")));
     const std::vector<std::pair<QString, quint32>> places = {
-        {QDir::current().filePath(name), 8000},
+        {QDir::current().filePath(name), 44100},
         {program.filePath(QStringLiteral("../share/pellorin/") + name), 16000},
         {program.filePath(name), 32000}};
     for (const auto& [path, rate] : places) {
-        write(path, wave(1, 1, rate, 10));
+        const QByteArray chime = wave(1, 2, rate, 300);
+        write(path, path == places[0].first ? chime.left(40) : chime);
     }
     platform::SinkSoundControl control;
     control.setFileName(name);
+    control.open();
+    EXPECT_FALSE(control.openedChime().has_value());
+    write(places[0].first, wave(1, 2, 44100, 300));
     for (const auto& [path, rate] : places) {
         control.open();
-        EXPECT_EQ(control.openedChime() ? control.openedChime()->sampleRate : 0, rate);
+        ASSERT_TRUE(control.openedChime().has_value()) << path.toStdString();
+        EXPECT_EQ(control.openedChime()->sampleRate, static_cast<int>(rate));
+        EXPECT_EQ(control.openedChime()->samples.at(599), static_cast<qint16>(599 * 7));
         QFile::remove(path);
     }
     control.open();
     EXPECT_FALSE(control.openedChime().has_value());
+    platform::ModuleSoundControl module;
+    EXPECT_FALSE(module.loaded());
+    module.open();
+    EXPECT_TRUE(module.loaded());
 }
 
 }  // namespace

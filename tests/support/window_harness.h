@@ -68,24 +68,34 @@ struct WindowHarness {
     [[nodiscard]] bool moving(int timer) const {
         return window->findChild<QTimer*>(QStringLiteral("Timer%1").arg(timer))->isActive();
     }
-    // The face a die shows, 0 unless exactly one is shown (die 1 large, 2 small).
-    [[nodiscard]] int faceShown(int die) const {
-        int shown = 0;
-        for (int face = 1; face <= 6; ++face) {
-            if (!window->findChild<QWidget*>(QStringLiteral("Image%1(%2)").arg(die).arg(face))
-                     ->isHidden()) {
-                shown = shown == 0 ? face : -1;
-            }
+    // The faces shown, the large die's then the small die's: "35" when each shows one face.
+    [[nodiscard]] QString facesShown() const {
+        QString faces;
+        for (int picture = 0; picture < 12; ++picture) {
+            const QString id =
+                QStringLiteral("Image%1(%2)").arg(picture / 6 + 1).arg(picture % 6 + 1);
+            faces +=
+                window->findChild<QWidget*>(id)->isHidden() ? "" : QString::number(picture % 6 + 1);
         }
-        return shown < 0 ? 0 : shown;
+        return faces;
+    }
+    // A tick of each die's timer.
+    void rollBothDice() const {
+        window->rollLargeDie();
+        window->rollSmallDie();
+    }
+    // Ticks of the run's timer until the run stops by itself.
+    void runToItsEnd() const {
+        while (moving(3)) {
+            window->runStep();
+        }
     }
     // One manual experiment with the given faces.
     void throwManually(int large, int small) const {
         window->throwDice();
         random->queueFace(large);
-        window->rollLargeDie();
         random->queueFace(small);
-        window->rollSmallDie();
+        rollBothDice();
         window->stopDice();
     }
 
