@@ -57,15 +57,20 @@ void drawScale(QPainter& painter, const Scale& scale) {
     for (int x = 100; x <= 1000; x += 100) {
         painter.drawLine(scale.at(x, 109), scale.at(x, 111));
     }
-    // The axis titles have room for a larger face, which their Japanese forms need to be read.
+    const QStringList titles = {
+        QCoreApplication::translate("GraphWindow", "(Horizontal axis : Number of experiments)"),
+        QCoreApplication::translate("GraphWindow", "(Vertical axis : Percentage of odd products)")};
+    // The axis titles have room for a larger face, which their Japanese forms need to be read;
+    // where a title would run past the canvas's right edge, both are drawn smaller.
+    const auto roomRightOf = [&scale](double x) {
+        return static_cast<qreal>(scale.inner.width() - scale.at(x, 0).x());
+    };
     painter.save();
-    painter.setFont(canvasFont(9));
-    drawText(
-        painter, scale, 720, 100,
-        QCoreApplication::translate("GraphWindow", "(Horizontal axis : Number of experiments)"));
-    drawText(
-        painter, scale, 120, 10,
-        QCoreApplication::translate("GraphWindow", "(Vertical axis : Percentage of odd products)"));
+    painter.setFont(platform::fittingFont(
+        canvasFont(9), {{titles.at(0), roomRightOf(720)}, {titles.at(1), roomRightOf(120)}},
+        painter.device()));
+    drawText(painter, scale, 720, 100, titles.at(0));
+    drawText(painter, scale, 120, 10, titles.at(1));
     painter.restore();
     for (int hundreds = 1; hundreds <= 9; ++hundreds) {
         drawText(painter, scale, hundreds * 100 + 85, 112, QString::number(hundreds * 100));
@@ -74,18 +79,17 @@ void drawScale(QPainter& painter, const Scale& scale) {
 
 void drawHistory(QPainter& painter, const Scale& scale,
                  const experiment::ExperimentRecord& record) {
-    // Experiments past the limit are not in the history and lie right of the canvas.
+    // Experiments past the limit are not in the history and lie right of the canvas. The first
+    // point stands whatever the count; every point is set as well as joined, since a line
+    // leaves out its last pixel and a polyline of equal points draws nothing.
     const int last = std::min<int>(record.experimentCount, experiment::kExperimentLimit);
     QPolygon points;
     points.reserve(std::max(last, 1));
     for (int n = 1; n <= std::max(last, 1); ++n) {
         points << scale.at(n + 100, ratioY(record.ratioHistory.at(static_cast<std::size_t>(n))));
     }
-    if (points.size() == 1) {
-        painter.drawPoint(points.first());
-    } else {
-        painter.drawPolyline(points);
-    }
+    painter.drawPolyline(points);
+    painter.drawPoints(points);
 }
 
 }  // namespace

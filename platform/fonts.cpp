@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "fonts.h"
 
+#include <QFontMetricsF>
 #include <QStringList>
+#include <algorithm>
 
 namespace platform {
 
@@ -32,6 +34,23 @@ QFont designFont(qreal pointSize, bool bold) {
     QFont font(designFamily());
     font.setPointSizeF(pointSize);
     font.setWeight(bold ? QFont::Bold : QFont::Normal);
+    return font;
+}
+
+QFont fittingFont(QFont font, const QList<FittedText>& texts, const QPaintDevice* device) {
+    constexpr qreal kStep = 0.25;
+    constexpr qreal kSmallest = 5.0;
+    const auto fits = [&texts, device](const QFont& candidate) {
+        const QFontMetricsF metrics =
+            device != nullptr ? QFontMetricsF(candidate, device) : QFontMetricsF(candidate);
+        return std::all_of(texts.begin(), texts.end(), [&metrics](const FittedText& fitted) {
+            // What would be cut is ink: the blank after a line's last glyph may run past.
+            return metrics.boundingRect(fitted.text).right() <= fitted.width;
+        });
+    };
+    while (font.pointSizeF() > kSmallest && !fits(font)) {
+        font.setPointSizeF(font.pointSizeF() - kStep);
+    }
     return font;
 }
 

@@ -10,6 +10,7 @@
 #include "doubles/answering_notice.h"
 #include "doubles/take_away_doubles.h"
 #include "graph_window.h"
+#include "language.h"
 #include "picture_box.h"
 #include "ratio_graph.h"
 #include "support/frame_close.h"
@@ -70,6 +71,51 @@ QImage drawAt(qreal ratio, const experiment::ExperimentRecord& record) {
 // texts keep their places.
 TEST(GraphDrawing, IsAsReviewedAtDoubleDensity) {
     expectGolden(drawAt(2, historyOf(1000)), QStringLiteral("graph-thousand@2x"));
+}
+
+// Every experiment's point lies on the line, as the drawing's rule promises: after two equal
+// first ratios, at peaks and valleys, on level stretches, and at one and two device pixels a
+// logical pixel. A history is written as its throws, 1 an odd product, 0 an even one.
+TEST(GraphDrawing, EveryPointOfTheHistoryIsOnTheLine) {
+    std::string long_;
+    for (int n = 0; n < 1000; ++n) {
+        long_ += (n * 7919 % 13) < 4 ? '1' : '0';
+    }
+    for (const std::string& throws : {std::string("00"), std::string("11"), std::string("0011"),
+                                      std::string("1100"), std::string("010110001101"), long_}) {
+        experiment::ExperimentRecord record;
+        for (const char odd : throws) {
+            record.oddCount += odd == '1' ? 1 : 0;
+            ++record.experimentCount;
+            record.ratioHistory.at(record.experimentCount) =
+                static_cast<float>(static_cast<double>(record.oddCount) / record.experimentCount);
+        }
+        for (const qreal density : {1.0, 2.0}) {
+            const QImage image = drawAt(density, record);
+            for (int n = 1; n <= record.experimentCount; ++n) {
+                const double y = 110 - std::floor(100.0 * record.ratioHistory.at(n));
+                const QPoint pixel(
+                    static_cast<int>(std::lround((n + 100) * 629.0 / 1100) * density),
+                    static_cast<int>(std::lround(y * 317.0 / 120) * density));
+                // Experiment 1000 lies on the right inner edge, just outside the last column.
+                ASSERT_TRUE(n == 1000 || image.pixelColor(pixel) == QColor(0, 0, 255))
+                    << throws.substr(0, 12) << " point " << n << " at density " << density;
+            }
+        }
+    }
+}
+
+// The axis titles end inside the canvas in English and in Japanese: in the canvas's last
+// column only the horizontal axis is drawn.
+TEST(GraphDrawing, AxisTitlesEndInsideTheCanvasInEveryLanguage) {
+    for (const auto language : {QLocale::English, QLocale::Japanese}) {
+        const platform::Translation translation{QLocale(language)};
+        const QImage image = drawAt(1, {});
+        for (int y = 0; y < image.height(); ++y) {
+            ASSERT_EQ(image.pixelColor(image.width() - 1, y) == kBlack, y == 291)
+                << QLocale::languageToString(language).toStdString() << ", row " << y;
+        }
+    }
 }
 
 // The scale labels left of the axis keep two white columns before the ticks: nothing reads
