@@ -21,7 +21,15 @@ HelpWindow::HelpWindow(platform::ActivationTracker& activation)
 
     canvas_->setObjectName(QStringLiteral("Picture1"));
     canvas_->setGeometry(platform::twipsRect(120, 480, 8295, 6615));
-    canvas_->setFont(platform::designFont(11.25));
+    // The design's size, unless a line of the text in the user's language would run past the
+    // canvas in the face that stands in for the design's.
+    QList<platform::FittedText> lines;
+    for (const QString& line : help::helpText()) {
+        lines.append({line, static_cast<qreal>(canvas_->contentsRect().width())});
+    }
+    canvas_->setFont(platform::fittingFont(platform::designFont(11.25), lines));
+    // The canvas follows Close in the tab order; with the focus, a screen reader reads it.
+    canvas_->setFocusPolicy(Qt::TabFocus);
     setTabOrder(close, canvas_);
     // A screen reader reads the printed lines as text, line by line.
     platform::presentAsPrintedText(canvas_, help::helpText(), canvas_->font());

@@ -5,9 +5,12 @@
 #include <QFile>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QTest>
 
 #include "help_text.h"
 #include "help_window.h"
+#include "language.h"
+#include "picture_box.h"
 #include "support/frame_close.h"
 #include "support/golden.h"
 
@@ -61,6 +64,28 @@ TEST_F(HelpWindowTest, ReadsAsTextLineByLine) {
     EXPECT_EQ(canvas->mapFromGlobal(place.topLeft()).y(),
               canvas->contentsRect().top() + lineHeight);
     EXPECT_EQ(text->offsetAtPoint(place.center()), bracket);
+    // The canvas follows Close in the tab order, so that a screen reader reaches the text.
+    auto* close = window.findChild<QWidget*>(QStringLiteral("Command1"));
+    close->setFocus();
+    QTest::keyClick(close, Qt::Key_Tab);
+    EXPECT_EQ(window.focusWidget(), canvas);
+}
+
+// Every printed line ends inside the canvas, in English and in Japanese, whatever face stands
+// in for the design's: nothing is printed into the canvas's last column.
+TEST(HelpWindowText, EndsInsideTheCanvasInEveryLanguage) {
+    for (const auto language : {QLocale::English, QLocale::Japanese}) {
+        const platform::Translation translation{QLocale(language)};
+        platform::ActivationTracker tracker;
+        HelpWindow window(tracker);
+        window.show();
+        window.onActivated();
+        const QImage image = window.findChild<platform::PictureBox*>()->image();
+        for (int y = 0; y < image.height(); ++y) {
+            ASSERT_EQ(image.pixel(image.width() - 1, y), qRgb(255, 255, 255))
+                << QLocale::languageToString(language).toStdString() << ", row " << y;
+        }
+    }
 }
 
 // "Close" and the frame's close button hide the window and hand control back each time.
