@@ -198,6 +198,10 @@ void ExperimentWindow::showEvent(QShowEvent* event) {
 }
 
 void ExperimentWindow::throwDice() {
+    // The dice take new faces at once: "Stop the dice" before the first tick records the faces
+    // they show, never faces that nobody saw.
+    rollDie(experiment::Die::Large);
+    rollDie(experiment::Die::Small);
     largeDieTimer_->start();
     smallDieTimer_->start();
     applyButtonStep(Step::ThrowDice);

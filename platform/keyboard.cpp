@@ -18,7 +18,7 @@ protected:
             const int key = static_cast<QKeyEvent*>(event)->key();
             auto* button = qobject_cast<QAbstractButton*>(watched);
             if ((key == Qt::Key_Return || key == Qt::Key_Enter) && button != nullptr) {
-                button->animateClick();
+                button->click();
                 return true;
             }
         }

@@ -84,7 +84,7 @@ private:
         }
     }
 
-    // After every event: the labels show the tally, the tally adds up within the count, the
+    // After every event: the labels show the tally, the cells add up to the count, the
     // history has no entry past the count, and the user is never stuck.
     void check() const {
         const ExperimentWindow& window = *harness_->window;
@@ -101,7 +101,7 @@ private:
                           written ? QString::number(cell) : QString());
             }
         }
-        ASSERT_LE(cells, record.experimentCount);
+        ASSERT_EQ(cells, record.experimentCount);
         ASSERT_EQ(record.oddCount, odd);
         for (int n = record.experimentCount + 1; n <= experiment::kExperimentLimit; ++n) {
             ASSERT_EQ(record.ratioHistory.at(n), 0.0F) << n;

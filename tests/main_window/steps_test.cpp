@@ -5,6 +5,7 @@
 #include <map>
 
 #include <QRegularExpression>
+#include <QTest>
 
 #include "support/window_harness.h"
 
@@ -34,6 +35,9 @@ const std::map<char, std::function<void(const WindowHarness&)>> kActs = {
     {'h', [](const WindowHarness& h) { clickClose(h.window->helpWindow()); }},
     {'e', [](const WindowHarness& h) { closeFromFrame(h.window->helpWindow()); }},
     {'V', [](const WindowHarness& h) { h.window->onActivated(); }},
+    {'E',
+     [](const WindowHarness& h) { QTest::keyClick(h.button(Button::ThrowDice), Qt::Key_Return); }},
+    {'w', [](const WindowHarness& /*h*/) { QTest::qWait(150); }},
 };
 
 // What a pupil sees and what moves, as one line: the usable buttons | the three values | the
@@ -86,18 +90,22 @@ TEST(Steps, LeadToTheirState) {
     const std::vector<std::tuple<const char*, const char*, const char*, QString>> sequences = {
         {"start-up", "", "", kReady + " | - | - | E | - | 11"},
         {"Throw spins both dice", "", "T", "StopDice | - | - | E | 12 | 11"},
-        {"Stop the dice records the faces shown", "35", "TRD",
+        {"Stop the dice records the faces shown", "1135", "TRD",
          kReady + " | 1 1 1.000 | 35:1 | E | - | 35"},
+        {"the throw shows new faces at once, and Stop records them", "35", "TD",
+         kReady + " | 1 1 1.000 | 35:1 | E | - | 35"},
+        {"Return clicks at once: a click right after it finds the buttons set", "", "EAw",
+         "StopDice | - | - | E | 12 | 11"},
         {"Automatic starts the run", "", "A", "Stop | - | - | E | 3 | 11"},
         {"Stop ends the run", "112235", "AkkkS",
          kReady + " | 3 2 0.667 | 11:1 22:1 35:1 | E | - | 35"},
-        {"a run continues from the count", "2213", "TRDAkS",
+        {"a run continues from the count", "112213", "TRDAkS",
          kReady + " | 2 1 0.500 | 13:1 22:1 | E | - | 13"},
         {"the run ends by itself at 1000", "", "AK",
          "Exit Init GraphDisplay Help | 1000 1000 1.000 | 11:1000 | E | - | 11"},
-        {"Init starts afresh", "22", "TRDI", kAfterInit + " | 0 0 0.000 | - | E | - | 22"},
+        {"Init starts afresh", "1122", "TRDI", kAfterInit + " | 0 0 0.000 | - | E | - | 22"},
         {"Graph display replaces the window", "", "G", kReady + " | - | - | G | - | 11"},
-        {"the graph's Close brings it back activated", "35", "TRDGg",
+        {"the graph's Close brings it back activated", "1135", "TRDGg",
          kReady + " | 1 1 1.000 | 35:1 | E | - | 11"},
         {"the graph's frame close brings it back", "", "Gf", kReady + " | - | - | E | - | 11"},
         {"Help opens beside", "", "H", kReady + " | - | - | EH | - | 11"},
