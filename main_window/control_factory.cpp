@@ -4,6 +4,7 @@
 #include <QCoreApplication>
 #include <QPushButton>
 
+#include "caption_style.h"
 #include "die_face_view.h"
 #include "face_pictures.h"
 #include "fonts.h"
@@ -59,6 +60,7 @@ Widget* placed(Widget* widget, const Control& control) {
 QPushButton* createButton(QWidget* window, const Control& control) {
     auto* button = new QPushButton(captionOf(control), window);
     button->setFont(platform::designFont(control.points, control.bold));
+    button->setStyle(platform::captionStyle());
     button->setFocusPolicy(Qt::TabFocus);
     platform::clickOnEnter(button);
     return placed(button, control);
@@ -68,6 +70,7 @@ QLabel* createLabel(QWidget* window, const Control& control) {
     auto* label = new FramedLabel(control.border, window);
     label->setText(captionOf(control));
     label->setFont(platform::designFont(control.points, control.bold));
+    label->setStyle(platform::captionStyle());
     label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     label->setAutoFillBackground(true);
     const QPalette& desktop = window->palette();
