@@ -42,13 +42,47 @@ QString SystemSaveDialog::choose(QWidget* owner, const QString& title, const QSt
     return path;
 }
 
+namespace {
+
+QString writeFailure(const QString& reason) {
+    return QCoreApplication::translate("platform",
+                                       "Writing failed (%1); a file of that name is as it was.")
+        .arg(reason);
+}
+
+}  // namespace
+
 QString saveWhole(const QString& path, const QByteArray& bytes) {
-    if (QFileInfo(path).isDir()) {
+    // A link counts as what it leads to; a device, a FIFO or a link to nothing would be
+    // replaced by an ordinary file.
+    const QFileInfo target(path);
+    if (target.isDir()) {
         return QCoreApplication::translate("platform", "It is a folder.");
     }
+    if ((target.exists() || target.isSymLink()) && !target.isFile()) {
+        return QCoreApplication::translate("platform", "It is not an ordinary file.");
+    }
+    if (!target.absoluteDir().exists()) {
+        return QCoreApplication::translate("platform", "Its folder does not exist.");
+    }
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
-        return file.errorString();
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
+        return QCoreApplication::translate("platform", "No file can be made in its folder (%1).")
+            .arg(file.errorString());
+    }
+    // A short write is followed by another, which tells why the disk took no more; on any
+    // failure the new file never takes the place of the one it would replace.
+    for (qint64 written = 0; written < bytes.size();) {
+        const qint64 step = file.write(bytes.constData() + written, bytes.size() - written);
+        if (step <= 0) {
+            const QString reason = file.errorString();
+            file.cancelWriting();
+            return writeFailure(reason);
+        }
+        written += step;
+    }
+    if (!file.commit()) {
+        return writeFailure(file.errorString());
     }
     return {};
 }

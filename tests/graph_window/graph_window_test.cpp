@@ -15,6 +15,7 @@
 #include "ratio_graph.h"
 #include "support/frame_close.h"
 #include "support/golden.h"
+#include "support/hostile_targets.h"
 
 namespace {
 
@@ -146,8 +147,8 @@ TEST(GraphDrawing, ScaleLabelsEndTwoPixelsBeforeTheTicks) {
 // In use: the canvas holds the focus when the window opens (a Space or Return meant for the
 // experiment window must not close the graph), Close comes next; a screen reader hears the
 // latest ratio and reads how it went at 10, 20, 50, ... experiments. Ctrl+C copies the picture
-// as drawn, Ctrl+S saves it as PNG where the user chose; a file that cannot be written is
-// named in a notice.
+// as drawn, Ctrl+S saves it as PNG where the user chose; where it cannot be written (see the
+// hostile targets), a notice names the file and why, and nothing there changes.
 TEST(GraphWindowInUse, FocusesTheCanvasTellsTheRatiosAndGivesThePictureAway) {
     const experiment::ExperimentRecord record = historyOf(60);
     Desk desk;
@@ -169,10 +170,17 @@ TEST(GraphWindowInUse, FocusesTheCanvasTellsTheRatiosAndGivesThePictureAway) {
     EXPECT_EQ(desk.dialog.suggested, "pellorin-graph.png");
     EXPECT_EQ(QImage(desk.dialog.answer).convertToFormat(canvas->image().format()),
               canvas->image());
-    desk.dialog.answer = folder.path();
-    window.savePicture();
-    ASSERT_EQ(desk.notice.shown.size(), 1U);
-    EXPECT_TRUE(desk.notice.shown[0].text.startsWith(folder.path() + " could not be saved"));
+    for (const HostileTarget& target : hostileTargets(folder)) {
+        const QString before = folderContents(folder);
+        desk.dialog.answer = target.path;
+        {
+            const NearlyFullDisk disk(target.fullDisk ? 64 : RLIM_INFINITY);
+            window.savePicture();
+        }
+        EXPECT_EQ(desk.notice.shown.back().text.toStdString(),
+                  (target.path + " could not be saved: " + target.reason).toStdString());
+        EXPECT_EQ(folderContents(folder).toStdString(), before.toStdString()) << target.name;
+    }
     QTest::keyClick(canvas, Qt::Key_Tab);
     EXPECT_EQ(window.focusWidget(), window.findChild<QWidget*>(QStringLiteral("Command1")));
 }

@@ -9,6 +9,7 @@
 #include <QTest>
 
 #include "support/golden.h"
+#include "support/hostile_targets.h"
 #include "support/window_harness.h"
 
 namespace {
@@ -99,9 +100,9 @@ TEST(ExperimentWindowExit, FromTheFrameStopsTheDiceAndTheRunBeforeTheNotice) {
 
 // Copy (Ctrl+C) puts the table and the summary on the clipboard as tab-separated text and as
 // HTML; Save (Ctrl+S) writes one row per experiment since Init as CSV. Read back (the CSV with
-// Python's csv reader), both agree with what the window showed. A folder, or a vanished one,
-// as the target: a notice names the file and the reason, nothing is written, nothing else
-// changes.
+// Python's csv reader), both agree with what the window showed. A target that cannot take the
+// file (a folder, a FIFO, a link to nothing, a vanished folder, a disk that fills): a notice
+// names the file and the reason, and nothing there changes.
 TEST(ExperimentTakeAway, CopiesAndSavesWhatTheWindowShowed) {
     const WindowHarness harness;
     harness.start();
@@ -147,12 +148,17 @@ TEST(ExperimentTakeAway, CopiesAndSavesWhatTheWindowShowed) {
     QTest::keySequence(harness.window.get(), QKeySequence::Save);
     EXPECT_EQ(harness.dialog->suggested, "pellorin-throws.csv");
     EXPECT_EQ(readBack(), rows);
-    for (const QString& path : {folder.path(), folder.filePath("gone/throws.csv")}) {
-        harness.dialog->answer = path;
-        harness.window->saveThrows();
-        EXPECT_TRUE(harness.notice->shown.back().text.startsWith(path + " could not be saved: "));
+    for (const HostileTarget& target : hostileTargets(folder)) {
+        const QString before = folderContents(folder);
+        harness.dialog->answer = target.path;
+        {
+            const NearlyFullDisk disk(target.fullDisk ? 64 : RLIM_INFINITY);
+            harness.window->saveThrows();
+        }
+        EXPECT_EQ(harness.notice->shown.back().text.toStdString(),
+                  (target.path + " could not be saved: " + target.reason).toStdString());
+        EXPECT_EQ(folderContents(folder).toStdString(), before.toStdString()) << target.name;
     }
-    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files).size(), 1);
     harness.window->startAfresh();
     harness.dialog->answer = folder.filePath(QStringLiteral("throws.csv"));
     harness.window->saveThrows();
