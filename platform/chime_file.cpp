@@ -33,14 +33,15 @@ sf_count_t memoryLength(void* user) {
 
 sf_count_t memorySeek(sf_count_t offset, int whence, void* user) {
     auto* file = static_cast<MemoryFile*>(user);
-    const sf_count_t base =
-        whence == SEEK_CUR ? file->position : (whence == SEEK_END ? file->bytes.size() : 0);
-    const sf_count_t target = base + offset;
-    if (target < 0 || target > file->bytes.size()) {
+    const sf_count_t size = file->bytes.size();
+    const sf_count_t base = whence == SEEK_CUR ? file->position : (whence == SEEK_END ? size : 0);
+    // A header's sizes can be anything: the bounds are checked before the offset is added,
+    // so that no sum can overflow.
+    if (offset < -base || offset > size - base) {
         return -1;
     }
-    file->position = target;
-    return target;
+    file->position = base + offset;
+    return file->position;
 }
 
 sf_count_t memoryRead(void* destination, sf_count_t count, void* user) {
@@ -157,7 +158,7 @@ std::optional<Chime> decodeChime(const QByteArray& bytes) {
     const int width = bytesPerSample(info.format);
     const bool shapeOk = width > 0 && (info.channels == 1 || info.channels == 2) &&
                          info.samplerate >= 8000 && info.samplerate <= 192000 && info.frames > 0 &&
-                         info.frames * info.channels * width <= bytes.size();
+                         info.frames <= bytes.size() / (info.channels * width);
     if (!shapeOk || !headerAgreesWithBytes(file.get())) {
         return std::nullopt;
     }

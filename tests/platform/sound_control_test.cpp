@@ -37,6 +37,24 @@ QByteArray wave(quint16 format = 1, quint16 channels = 1, quint32 rate = 22050,
     return out;
 }
 
+// The same as RF64, whose sizes stand in a ds64 chunk: `dataSize` there, the 32-bit fields
+// all ones.
+QByteArray rf64(quint64 dataSize) {
+    QByteArray out = wave();
+    const QByteArray samples = out.mid(44);
+    QByteArray ds64;
+    const auto put = [&ds64](auto value) {
+        const auto little = qToLittleEndian(value);
+        ds64.append(reinterpret_cast<const char*>(&little), sizeof little);
+    };
+    put(quint64{dataSize + 72});
+    put(dataSize);
+    put(quint64{400});
+    put(quint32{0});
+    return "RF64\xff\xff\xff\xffWAVEds64" + QByteArray("\x1c\0\0\0", 4) + ds64 + out.mid(12, 24) +
+           "data\xff\xff\xff\xff" + samples;
+}
+
 void write(const QString& path, const QByteArray& bytes) {
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
@@ -72,7 +90,11 @@ TEST_F(SoundControlTest, RefusesEveryDamagedFileAtOnce) {
         {"65535 channels", wave(1, 65535, 22050, 1)},
         {"not PCM", wave(0x55)},
         {"no frames", wave(1, 1, 22050, 0)},
-        {"larger than a chime", QByteArray(platform::kLargestChimeFile + 1, '\0')}};
+        {"larger than a chime", QByteArray(platform::kLargestChimeFile + 1, '\0')},
+        {"RF64, data size the largest", rf64(0x7fffffffffffffffULL)},
+        {"RF64, data size just below the largest", rf64(0x7ffffffffffffff0ULL)},
+        {"RF64, data size all ones", rf64(0xffffffffffffffffULL)},
+        {"RF64, data size the smallest negative", rf64(0x8000000000000000ULL)}};
     // A hang ends in the test's time-out; anything slower than a second fails here.
     QElapsedTimer elapsed;
     for (const auto& [name, bytes] : hostile) {
