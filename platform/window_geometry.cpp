@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "window_geometry.h"
 
+#include <QScreen>
 #include <QWidget>
+#include <algorithm>
 
 namespace platform {
 
@@ -9,8 +11,17 @@ void setFixedClientArea(QWidget* window, const QRect& clientArea) {
     window->setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                            Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                            Qt::WindowCloseButtonHint);
-    window->setGeometry(clientArea);
+    window->setGeometry(onScreen(clientArea, window->screen()->availableGeometry()));
     window->setFixedSize(clientArea.size());
+}
+
+QRect onScreen(const QRect& place, const QRect& available) {
+    const auto within = [](int start, int length, int first, int room) {
+        return std::max(first, std::min(start, first + room - length));
+    };
+    return {within(place.x(), place.width(), available.x(), available.width()),
+            within(place.y(), place.height(), available.y(), available.height()), place.width(),
+            place.height()};
 }
 
 void showModeless(QWidget* window) {

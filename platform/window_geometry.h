@@ -19,8 +19,14 @@ inline QRect twipsRect(int left, int top, int width, int height) {
 // The notice of authorship and date that follows a window's title in its caption.
 inline constexpr char kAuthorshipNotice[] = "(C) 2022 The Pellorin developers";
 
-// A top-level window with a fixed client area at a fixed place, which cannot be maximized.
+// A top-level window with a fixed client area at its designed place, which cannot be
+// maximized. Where the place does not lie on the screen (a small screen, or a large desktop
+// scale), the window moves just enough to lie on the screen's available area.
 void setFixedClientArea(QWidget* window, const QRect& clientArea);
+
+// `place` moved just enough to lie inside `available`; at its top-left corner where it is
+// larger.
+QRect onScreen(const QRect& place, const QRect& available);
 
 // Shows a window modeless and makes it the active one.
 void showModeless(QWidget* window);
