@@ -1,35 +1,80 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "sink_sound_control.h"
+#include "pulse_sound_control.h"
 
-#include <QAudioSink>
-#include <QBuffer>
-#include <QMediaDevices>
+#include <pulse/simple.h>
+
+#include <QtGlobal>
+#include <algorithm>
+#include <atomic>
+#include <thread>
 
 namespace platform {
 
-SinkSoundControl::SinkSoundControl() = default;
+// What the control and the thread that plays a chime share; the last of them to let go
+// frees it.
+struct PulseSoundControl::Playback {
+    explicit Playback(Chime played) : chime(std::move(played)) {}
 
-SinkSoundControl::~SinkSoundControl() {
+    void play();
+
+    const Chime chime;
+    std::atomic<bool> stopped{false};
+};
+
+void PulseSoundControl::Playback::play() {
+    const pa_sample_spec spec{PA_SAMPLE_S16LE, static_cast<std::uint32_t>(chime.sampleRate),
+                              static_cast<std::uint8_t>(chime.channels)};
+    // Written a hundredth of a second at a time, so that "stop" is seen at once, with a tenth
+    // of a second buffered on the server: enough that a busy machine does not make the chime
+    // stutter, little enough that a stopped chime ends at once.
+    const std::size_t block = static_cast<std::size_t>(chime.sampleRate / 100 * chime.channels);
+    const auto blockBytes = static_cast<std::uint32_t>(block * sizeof(std::int16_t));
+    const auto unset = static_cast<std::uint32_t>(-1);
+    const pa_buffer_attr buffer{unset, 10 * blockBytes, unset, unset, unset};
+    int error = 0;
+    pa_simple* stream = pa_simple_new(nullptr, "Pellorin", PA_STREAM_PLAYBACK, nullptr, "Chime",
+                                      &spec, nullptr, &buffer, &error);
+    if (stream == nullptr) {
+        return;
+    }
+    bool written = true;
+    for (std::size_t at = 0; written && !stopped && at < chime.samples.size(); at += block) {
+        const std::size_t count = std::min(block, chime.samples.size() - at);
+        written = pa_simple_write(stream, chime.samples.data() + at, count * sizeof(std::int16_t),
+                                  &error) == 0;
+    }
+    // Ending the connection drops what a stopped chime has left in the buffer.
+    if (written && !stopped) {
+        pa_simple_drain(stream, &error);
+    }
+    pa_simple_free(stream);
+}
+
+PulseSoundControl::PulseSoundControl() = default;
+
+PulseSoundControl::~PulseSoundControl() {
     close();
 }
 
-void SinkSoundControl::stop() {
-    if (sink_) {
-        sink_->stop();
+void PulseSoundControl::stop() {
+    // The thread ends its connection at its next block; nothing waits for a sound server that
+    // may be slow to answer.
+    if (playing_) {
+        playing_->stopped = true;
+        playing_.reset();
     }
 }
 
-void SinkSoundControl::close() {
-    sink_.reset();
-    buffer_.reset();
+void PulseSoundControl::close() {
+    stop();
     chime_.reset();
 }
 
-void SinkSoundControl::setFileName(const QString& fileName) {
+void PulseSoundControl::setFileName(const QString& fileName) {
     fileName_ = fileName;
 }
 
-void SinkSoundControl::open() {
+void PulseSoundControl::open() {
     close();
     const QString path = findSoundFile(fileName_);
     if (!path.isEmpty()) {
@@ -37,30 +82,18 @@ void SinkSoundControl::open() {
     }
 }
 
-void SinkSoundControl::sound() {
-    const QAudioDevice device = QMediaDevices::defaultAudioOutput();
-    if (!chime_ || device.isNull()) {
+void PulseSoundControl::sound() {
+    stop();
+    if (!chime_) {
         return;
     }
-    QAudioFormat format;
-    format.setSampleRate(chime_->sampleRate);
-    format.setChannelCount(chime_->channels);
-    format.setSampleFormat(QAudioFormat::Int16);
-    if (!device.isFormatSupported(format)) {
-        return;
-    }
-    sink_.reset();
-    buffer_ = std::make_unique<QBuffer>();
-    buffer_->setData(reinterpret_cast<const char*>(chime_->samples.data()),
-                     static_cast<int>(chime_->samples.size() * sizeof(std::int16_t)));
-    buffer_->open(QIODevice::ReadOnly);
-    sink_ = std::make_unique<QAudioSink>(device, format);
-    sink_->start(buffer_.get());
+    playing_ = std::make_shared<Playback>(*chime_);
+    std::thread([playback = playing_] { playback->play(); }).detach();
 }
 
 }  // namespace platform
 
 // The module's one entry point.
 extern "C" Q_DECL_EXPORT platform::SoundControl* pellorinCreateSoundControl() {
-    return new platform::SinkSoundControl();
+    return new platform::PulseSoundControl();
 }

@@ -7,18 +7,19 @@
 #include "chime_file.h"
 #include "sound_control.h"
 
-class QAudioSink;
-class QBuffer;
-
 namespace platform {
 
-// Plays chimes from memory through Qt Multimedia's audio sink. "open" reads and checks the
-// file afresh each time, so a file repaired since the last chime plays; no audio thread of
-// Qt's ever reads a file.
-class SinkSoundControl final : public SoundControl {
+// Plays chimes from memory on the desktop's sound server (PulseAudio, or PipeWire in its
+// place), each chime on a connection of its own made when it sounds and ended by the next
+// "stop": a sound server that restarts meets the next chime afresh, and nothing of a chime
+// outlives the control. Each chime plays in a thread of its own, so no command ever waits
+// for the server. "open" reads and checks the file afresh each time.
+class PulseSoundControl final : public SoundControl {
 public:
-    SinkSoundControl();
-    ~SinkSoundControl() override;
+    PulseSoundControl();
+    ~PulseSoundControl() override;
+    PulseSoundControl(const PulseSoundControl&) = delete;
+    PulseSoundControl& operator=(const PulseSoundControl&) = delete;
 
     void stop() override;
     void close() override;
@@ -30,10 +31,11 @@ public:
     [[nodiscard]] const std::optional<Chime>& openedChime() const { return chime_; }
 
 private:
+    struct Playback;
+
     QString fileName_;
     std::optional<Chime> chime_;
-    std::unique_ptr<QBuffer> buffer_;
-    std::unique_ptr<QAudioSink> sink_;
+    std::shared_ptr<Playback> playing_;
 };
 
 }  // namespace platform

@@ -2,11 +2,11 @@
 # Shared by run.sh and test.sh: installs what is missing and builds.
 # shellcheck shell=bash
 
-BUILD_PACKAGES=(cmake g++ make pkg-config qt6-base-dev qt6-multimedia-dev qt6-qpa-plugins libsndfile1-dev
+BUILD_PACKAGES=(cmake g++ make pkg-config qt6-base-dev libpulse-dev qt6-qpa-plugins libsndfile1-dev
     qt6-tools-dev qt6-l10n-tools qt6-translations-l10n libgl-dev fonts-ipafont-gothic fontconfig)
 TEST_PACKAGES=(libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth openbox xdotool imagemagick
     x11-utils xclip at-spi2-core clang-format clang-tidy python3-pyatspi python3-xlib dbus dbus-x11 python3 dpkg-dev lintian desktop-file-utils
-    appstream)
+    appstream pulseaudio pulseaudio-utils)
 
 as_root() {
     if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi

@@ -304,6 +304,22 @@
         <source>A probability experiment with two dice: how often is the product of their faces odd?</source>
         <translation>２つのサイコロで確率を実験します：目の積が奇数になるのは、どのくらいの割合でしょうか？</translation>
     </message>
+    <message>
+        <source>Writing failed (%1); a file of that name is as it was.</source>
+        <translation>書き込めませんでした（%1）。同じ名前のファイルは元のままです。</translation>
+    </message>
+    <message>
+        <source>It is not an ordinary file.</source>
+        <translation>普通のファイルではありません。</translation>
+    </message>
+    <message>
+        <source>Its folder does not exist.</source>
+        <translation>保存先のフォルダーがありません。</translation>
+    </message>
+    <message>
+        <source>No file can be made in its folder (%1).</source>
+        <translation>このフォルダーにはファイルを作れません（%1）。</translation>
+    </message>
 </context>
 <context>
     <name>platform::SecondaryWindow</name>

@@ -36,7 +36,7 @@ expect desktop-file-validate "$root/usr/share/applications/$id.desktop"
 expect appstreamcli validate --no-net --pedantic "$root/usr/share/metainfo/$id.metainfo.xml"
 
 depends=$(dpkg-deb -f "$package" Depends)
-for needed in libqt6widgets6 libqt6multimedia6 fonts-ipafont-gothic qt6-qpa-plugins; do
+for needed in libqt6widgets6 libpulse0 fonts-ipafont-gothic qt6-qpa-plugins; do
     expect grep -q "$needed" <<<"$depends"
 done
 

@@ -6,10 +6,12 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QtEndian>
 
-#include "sink_sound_control.h"
+#include "pulse_sound_control.h"
+#include "support/sound_server.h"
 
 namespace {
 
@@ -100,7 +102,7 @@ TEST_F(SoundControlTest, RefusesEveryDamagedFileAtOnce) {
     for (const auto& [name, bytes] : hostile) {
         write(QStringLiteral("pinpon.wav"), bytes);
         elapsed.start();
-        auto control = std::make_unique<platform::SinkSoundControl>();
+        auto control = std::make_unique<platform::PulseSoundControl>();
         control->setFileName(QStringLiteral("pinpon.wav"));
         control->open();
         control->sound();
@@ -131,7 +133,7 @@ TEST_F(SoundControlTest, FindsAndReadsTheChimeAfreshAtEachChime) {
         const QByteArray chime = wave(1, 2, rate, 300);
         write(path, path == places[0].first ? chime.left(40) : chime);
     }
-    platform::SinkSoundControl control;
+    platform::PulseSoundControl control;
     control.setFileName(name);
     control.open();
     EXPECT_FALSE(control.openedChime().has_value());
@@ -149,6 +151,56 @@ TEST_F(SoundControlTest, FindsAndReadsTheChimeAfreshAtEachChime) {
     EXPECT_FALSE(module.loaded());
     module.open();
     EXPECT_TRUE(module.loaded());
+}
+
+// A chime sounds exactly as its file holds it: the sound server's sink plays its samples
+// unchanged. The server goes away and comes back seconds later, long after the chime's
+// connection failed: the next chime plays again. Meanwhile a chime is silent, and no command
+// waits for the server that is not there.
+TEST_F(SoundControlTest, SoundsExactlyTheFileAndAgainAfterTheServerRestarts) {
+    SoundServer server;
+    ASSERT_TRUE(QFile::exists(server.socket()));
+    // Half a second in the sink's own format, so that nothing is resampled; its last 0.3 s
+    // must be heard bit for bit (the recorder may start a moment late).
+    const QByteArray chime = wave(1, 2, 44100, 22050);
+    const QByteArray tail = chime.right(13230 * 4);
+    write(QStringLiteral("pinpon.wav"), chime);
+    platform::PulseSoundControl control;
+    const auto playChime = [&control] {
+        control.stop();
+        control.close();
+        control.setFileName(QStringLiteral("pinpon.wav"));
+        control.open();
+        control.sound();
+    };
+    server.record();
+    playChime();
+    EXPECT_TRUE(server.heard(tail));
+    server.stop();
+    QElapsedTimer elapsed;
+    elapsed.start();
+    playChime();
+    QThread::msleep(3500);
+    playChime();
+    EXPECT_LT(elapsed.elapsed(), 3500 + 600);
+    ASSERT_TRUE(server.start());
+    server.record();
+    playChime();
+    EXPECT_TRUE(server.heard(tail));
+}
+
+// The program ends while a chime plays, over and over: it always ends cleanly.
+TEST_F(SoundControlTest, EndingWhileAChimePlaysNeverCrashes) {
+    const SoundServer server;
+    write(QStringLiteral("endpinpon.wav"), wave(1, 2, 44100, 44100));
+    int crashes = 0;
+    for (int run = 0; run < 120; ++run) {
+        QProcess program;
+        program.start(QStringLiteral(CHIME_THEN_EXIT), {QStringLiteral("endpinpon.wav")});
+        program.waitForFinished(5000);
+        crashes += program.exitStatus() == QProcess::NormalExit && program.exitCode() == 0 ? 0 : 1;
+    }
+    EXPECT_EQ(crashes, 0);
 }
 
 }  // namespace
