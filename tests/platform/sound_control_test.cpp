@@ -118,8 +118,9 @@ TEST_F(SoundControlTest, RefusesEveryDamagedFileAtOnce) {
 }
 
 // The working directory, then the installed data folder, then beside the program, each
-// place's file marked by its own rate. The file is read afresh at each chime: one damaged at
-// the last chime and repaired since plays, decoded to exactly its samples. The program plays
+// place's file marked by its own rate; a damaged file is silent, a FIFO is passed over. The
+// file is read afresh at each chime: one damaged at the last chime and repaired since plays,
+// decoded to exactly its samples. The program plays
 // through the module it loads at the first chime.
 TEST_F(SoundControlTest, FindsAndReadsTheChimeAfreshAtEachChime) {
     const QString name = QStringLiteral("lookup-order-test.wav");
@@ -137,6 +138,13 @@ TEST_F(SoundControlTest, FindsAndReadsTheChimeAfreshAtEachChime) {
     control.setFileName(name);
     control.open();
     EXPECT_FALSE(control.openedChime().has_value());
+    // Something that is not an ordinary file is passed over: the next place's chime plays.
+    QFile::remove(places[0].first);
+    ASSERT_EQ(::mkfifo(QFile::encodeName(places[0].first).constData(), 0600), 0);
+    control.open();
+    ASSERT_TRUE(control.openedChime().has_value());
+    EXPECT_EQ(control.openedChime()->sampleRate, 16000);
+    QFile::remove(places[0].first);
     write(places[0].first, wave(1, 2, 44100, 300));
     for (const auto& [path, rate] : places) {
         control.open();
