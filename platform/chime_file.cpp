@@ -156,9 +156,10 @@ std::optional<Chime> decodeChime(const QByteArray& bytes) {
         return std::nullopt;
     }
     const int width = bytesPerSample(info.format);
-    const bool shapeOk = width > 0 && (info.channels == 1 || info.channels == 2) &&
-                         info.samplerate >= 8000 && info.samplerate <= 192000 && info.frames > 0 &&
-                         info.frames <= bytes.size() / (info.channels * width);
+    const bool shapeOk =
+        width > 0 && (info.channels == 1 || info.channels == 2) && info.samplerate >= 8000 &&
+        info.samplerate <= 192000 && info.frames > 0 &&
+        info.frames <= bytes.size() / (static_cast<sf_count_t>(info.channels) * width);
     if (!shapeOk || !headerAgreesWithBytes(file.get())) {
         return std::nullopt;
     }

@@ -27,7 +27,8 @@ void PulseSoundControl::Playback::play() {
     // Written a hundredth of a second at a time, so that "stop" is seen at once, with a tenth
     // of a second buffered on the server: enough that a busy machine does not make the chime
     // stutter, little enough that a stopped chime ends at once.
-    const std::size_t block = static_cast<std::size_t>(chime.sampleRate / 100 * chime.channels);
+    const std::size_t block =
+        static_cast<std::size_t>(chime.sampleRate / 100) * static_cast<std::size_t>(chime.channels);
     const auto blockBytes = static_cast<std::uint32_t>(block * sizeof(std::int16_t));
     const auto unset = static_cast<std::uint32_t>(-1);
     const pa_buffer_attr buffer{unset, 10 * blockBytes, unset, unset, unset};
