@@ -6,11 +6,14 @@
 #include "language.h"
 
 int main(int argc, char* argv[]) {
-    QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("pellorin"));
     QApplication::setApplicationVersion(QStringLiteral(PELLORIN_VERSION));
+    // The desktop entry the windows belong to, so that docks show its name and icon.
+    QApplication::setDesktopFileName(QStringLiteral("net.pellorin.Pellorin"));
+    platform::answerInformationOptions(argc, argv);
+    QApplication app(argc, argv);
     const platform::Translation translation(QLocale::system());
-    platform::processCommandLine(app);
+    platform::refuseUnknownOptions(app);
     // The program ends only through "Exit" (or the experiment window's frame), never
     // because the experiment window was hidden for the graph.
     QApplication::setQuitOnLastWindowClosed(false);

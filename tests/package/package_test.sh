@@ -22,8 +22,17 @@ expect test -z "$findings"
 
 expect test -x "$root/usr/bin/pellorin"
 expect test -z "$(readelf -S "$root/usr/bin/pellorin" | grep -E '\.(debug_info|symtab)')"
-version=$(QT_QPA_PLATFORM=offscreen "$root/usr/bin/pellorin" --version 2>/dev/null)
-expect test "$version" = "pellorin $(dpkg-deb -f "$package" Version)"
+# --version and --help answer on standard output where there is no display, and say nothing
+# else; in Japanese every line of the help is Japanese, Qt's standard options included.
+answer() { env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$@" "$root/usr/bin/pellorin" \
+    "${option[@]}" 2>"$scratch/errors"; }
+option=(--version)
+expect test "$(answer)" = "pellorin $(dpkg-deb -f "$package" Version)"
+expect test ! -s "$scratch/errors"
+option=(--help)
+expect grep -q '^Usage: .*pellorin \[options\]$' <<<"$(answer)"
+expect test ! -s "$scratch/errors"
+expect test -z "$(answer LANGUAGE=ja LANG=C.UTF-8 | grep -E 'Usage|Options|Displays')"
 expect test -s "$(ls "$root"/usr/lib/*/pellorin/libpellorin_sound.so)"
 for file in share/man/man1/pellorin.1.gz share/pellorin/pinpon.wav share/pellorin/endpinpon.wav; do
     expect test -s "$root/usr/$file"
