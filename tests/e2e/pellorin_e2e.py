@@ -143,6 +143,18 @@ class EndToEnd(unittest.TestCase):
     def test_tour(self):
         main = wait_for("the experiment window", lambda: self.window("Pellorin ("))
         self.assertEqual(extents(main), (257, 124, 521, 480))
+        # The window belongs to the desktop entry that starts it: docks match its class.
+        entry = os.path.join(os.path.dirname(__file__), "../../assets/desktop",
+                             "net.pellorin.Pellorin.desktop")
+        with open(entry, encoding="utf-8") as desktop_entry:
+            wm_class = next(line.split("=", 1)[1].strip() for line in desktop_entry
+                            if line.startswith("StartupWMClass="))
+        window_id = subprocess.run(["xdotool", "search", "--pid", str(self.program.pid),
+                                    "--name", "^Pellorin \\("], env=self.env,
+                                   capture_output=True, text=True).stdout.split()[0]
+        self.assertIn(f'"{wm_class}"', subprocess.run(
+            ["xprop", "-id", window_id, "WM_CLASS"], env=self.env, capture_output=True,
+            text=True).stdout.split("=", 1)[1].split(",")[1])
         wait_for("the ready buttons", lambda: self.usable() == READY)
         self.assertEqual(self.faces(), ["Large die, face 1", "Small die, face 1"])
 
