@@ -51,16 +51,22 @@ std::string resultsTabSeparated(const Tally& tally, const SummaryWords& words) {
 }
 
 std::string resultsHtml(const Tally& tally, const SummaryWords& words) {
-    std::string html = "<table>\n";
-    bool header = true;
+    // The first row holds the column headers, the first cell of every other row its row's.
+    std::string html = "<meta charset=\"utf-8\">\n<table>\n";
+    bool headerRow = true;
     for (const auto& row : resultRows(tally, words)) {
+        if (row.empty()) {
+            continue;
+        }
         html += "<tr>";
-        for (const std::string& cell : row) {
-            const char* tag = header ? "th" : "td";
-            html += std::string("<") + tag + ">" + escapeHtml(cell) + "</" + tag + ">";
+        for (std::size_t i = 0; i < row.size(); ++i) {
+            const bool header = headerRow || i == 0;
+            html += std::string(header ? (headerRow ? "<th scope=\"col\">" : "<th scope=\"row\">")
+                                       : "<td>") +
+                    escapeHtml(row[i]) + (header ? "</th>" : "</td>");
         }
         html += "</tr>\n";
-        header = false;
+        headerRow = false;
     }
     return html + "</table>\n";
 }

@@ -7,20 +7,22 @@
 
 namespace experiment {
 
-// The words of the summary, as the window shows them (translated where the window is).
+// The words of the table's corner and of the summary, as the window shows them, in the
+// user's language.
 struct SummaryWords {
-    std::string corner = "Large\\Small";
-    std::string count = "Number of experiments";
-    std::string odd = "Number of odd products";
-    std::string ratio = "Percentage of odd products";
+    std::string corner;
+    std::string count;
+    std::string odd;
+    std::string ratio;
 };
 
 // The 6x6 table with its headers, a blank line, then the count, the odd count and the ratio,
 // as tab-separated lines: pasted into a spreadsheet, each value lands in a cell.
-std::string resultsTabSeparated(const Tally& tally, const SummaryWords& words = {});
+std::string resultsTabSeparated(const Tally& tally, const SummaryWords& words);
 
-// The same as one HTML table, for office suites that keep the layout.
-std::string resultsHtml(const Tally& tally, const SummaryWords& words = {});
+// The same as one HTML table, for office suites that keep the layout: the column headers and
+// each row's first cell as headers, without the blank line.
+std::string resultsHtml(const Tally& tally, const SummaryWords& words);
 
 // One row per recorded experiment since the last reset: its number, the two faces, 1 if their
 // product is odd, the odd products so far and the ratio after it as the window shows it.

@@ -39,6 +39,7 @@ GraphWindow::GraphWindow(const experiment::ExperimentRecord& record,
     pictureMenu_->addEntry(tr("Copy picture"), QKeySequence::Copy, this, &GraphWindow::copyPicture);
     pictureMenu_->addEntry(tr("Save picture..."), QKeySequence::Save, this,
                            &GraphWindow::savePicture);
+    canvas_->setToolTip(pictureMenu_->hint());
     activation.watch(this, [this] { onActivated(); });
 }
 

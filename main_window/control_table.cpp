@@ -51,6 +51,10 @@ Control& Control::asCell(int largeFace, int smallFace) {
     small = smallFace;
     return *this;
 }
+Control& Control::inTable() {
+    table = true;
+    return *this;
+}
 Control& Control::asDieFace(experiment::Die which, int shownFace) {
     die = which;
     face = shownFace;
@@ -90,6 +94,7 @@ void addCells(std::vector<Control>& table) {
                                   1560 + 960 * (small - 1), 2760 + 360 * (large - 1), 975, kValue)
                                 .coloured(Colour::White, odd ? Colour::Blue : Colour::Black)
                                 .asCell(large, small)
+                                .inTable()
                                 .described("Large " + std::to_string(large) + ", small " +
                                            std::to_string(small)));
         }
@@ -116,7 +121,8 @@ Control header(std::string id, int face, int left, int top, int width, const cha
         .coloured(Colour::White, Colour::Black)
         .captioned(fullwidthDigits.at(static_cast<std::size_t>(face - 1)))
         .described(what + std::to_string(face))
-        .spokenAs(spoken, face);
+        .spokenAs(spoken, face)
+        .inTable();
 }
 
 Control columnHeader(std::string id, int face) {
@@ -190,6 +196,7 @@ std::vector<Control> buildTable() {
     table.push_back(columnHeader("Label5", 1));
     table.push_back(label("Label3", 120, 2400, 1455, kCorner)
                         .captioned(QT_TRANSLATE_NOOP("ExperimentWindow", "Large＼Small"))
+                        .inTable()
                         .described("Rows: large die, columns: small die")
                         .spokenAs(QT_TRANSLATE_NOOP("ExperimentWindow",
                                                     "Rows: large die, columns: small die")));

@@ -42,6 +42,7 @@ struct Control {
     Control& showing(Value shown);
     Control& asButton(buttons::Button which);
     Control& asCell(int largeFace, int smallFace);
+    Control& inTable();
     Control& asDieFace(experiment::Die which, int shownFace);
 
     // The control's id (its object name), as in the design: "Command8", "d35", "Image1(3)".
@@ -66,6 +67,8 @@ struct Control {
     Value value = Value::None;
     int large = 0;  // table cells: the pair of faces
     int small = 0;
+    // A part of the table of face pairs: a cell, a header or the corner.
+    bool table = false;
     experiment::Die die = experiment::Die::Large;  // die faces: the die and its face
     int face = 0;
 };

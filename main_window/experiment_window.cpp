@@ -52,8 +52,8 @@ ExperimentWindow::ExperimentWindow(ExperimentServices services, QWidget* parent)
     QPalette colours = palette();
     colours.setColor(QPalette::Window, colours.color(QPalette::Button));
     setPalette(colours);
-    buildControls();
     buildResultsMenu();
+    buildControls();
 
     connect(largeDieTimer_, &QTimer::timeout, this, &ExperimentWindow::rollLargeDie);
     connect(smallDieTimer_, &QTimer::timeout, this, &ExperimentWindow::rollSmallDie);
@@ -88,6 +88,10 @@ void ExperimentWindow::buildControls() {
                 break;
             case Kind::Label: {
                 QLabel* label = controls::createLabel(this, control);
+                if (control.table) {
+                    // Resting the pointer on the table tells how to take the results away.
+                    label->setToolTip(resultsMenu_->hint());
+                }
                 if (control.large > 0) {
                     cells_.at(control.large - 1).at(control.small - 1) = label;
                 } else if (control.value == Value::ExperimentCount) {
@@ -139,7 +143,7 @@ void ExperimentWindow::copyResults() {
         return;
     }
     const experiment::SummaryWords words{
-        tr("Large\\Small").toStdString(), tr("Number of experiments").toStdString(),
+        tr("Large＼Small").toStdString(), tr("Number of experiments").toStdString(),
         tr("Number of odd products").toStdString(), tr("Percentage of odd products").toStdString()};
     services_.clipboard->putText(text(experiment::resultsTabSeparated(tally_, words)),
                                  text(experiment::resultsHtml(tally_, words)));

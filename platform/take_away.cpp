@@ -31,15 +31,17 @@ void SystemClipboard::putImage(const QImage& image) {
 
 QString SystemSaveDialog::choose(QWidget* owner, const QString& title, const QString& suggestedName,
                                  const QString& filter) {
-    if (lastFolder_.isEmpty()) {
-        lastFolder_ = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    }
-    QString path = QFileDialog::getSaveFileName(owner, title,
-                                                QDir(lastFolder_).filePath(suggestedName), filter);
-    if (!path.isEmpty()) {
-        lastFolder_ = QFileInfo(path).absolutePath();
-    }
-    return path;
+    const QString folder = lastFolder_.isEmpty()
+                               ? QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)
+                               : lastFolder_;
+    QFileDialog dialog(owner, title, QDir(folder).filePath(suggestedName), filter);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(QFileInfo(suggestedName).suffix());
+    return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
+}
+
+void SystemSaveDialog::saved(const QString& path) {
+    lastFolder_ = QFileInfo(path).absolutePath();
 }
 
 namespace {
@@ -94,7 +96,9 @@ void saveWithDialog(const TakeAway& takeAway, QWidget* owner, const QString& tit
         return;
     }
     const QString problem = saveWhole(path, bytes);
-    if (!problem.isEmpty()) {
+    if (problem.isEmpty()) {
+        takeAway.dialog.saved(path);
+    } else {
         takeAway.notice.inform(owner, QCoreApplication::translate("ExperimentWindow", "Pellorin"),
                                QCoreApplication::translate("platform", "%1 could not be saved: %2")
                                    .arg(QDir::toNativeSeparators(path), problem));

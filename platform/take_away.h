@@ -25,20 +25,23 @@ public:
 };
 
 // The system's file dialog for saving. Returns the chosen path, or nothing when the user
-// cancels.
+// cancels; a name typed without an extension gets the suggested name's.
 class SaveDialog {
 public:
     virtual ~SaveDialog() = default;
     virtual QString choose(QWidget* owner, const QString& title, const QString& suggestedName,
                            const QString& filter) = 0;
+    // A file was saved there: the next dialog suggests its folder.
+    virtual void saved(const QString& path) = 0;
 };
 
-// Suggests the file in the user's documents folder at first, then in the folder last chosen
-// while the program runs; nothing is stored.
+// Suggests the file in the user's documents folder at first, then in the folder of the last
+// file saved while the program runs. Asks before replacing a file, the extension added.
 class SystemSaveDialog final : public SaveDialog {
 public:
     QString choose(QWidget* owner, const QString& title, const QString& suggestedName,
                    const QString& filter) override;
+    void saved(const QString& path) override;
 
 private:
     QString lastFolder_;

@@ -1,9 +1,21 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "take_away_menu.h"
 
+#include <QContextMenuEvent>
+#include <QCoreApplication>
+#include <QShortcut>
+
 namespace platform {
 
 TakeAwayMenu::TakeAwayMenu(QWidget* window) : QMenu(window) {
+    // Shift+F10 opens the menu as the Menu key does, where the keyboard focus is.
+    auto* menuKey = new QShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F10), window);
+    connect(menuKey, &QShortcut::activated, this, [window] {
+        QWidget* at = window->focusWidget() != nullptr ? window->focusWidget() : window;
+        const QPoint centre = at->rect().center();
+        QContextMenuEvent opening(QContextMenuEvent::Keyboard, centre, at->mapToGlobal(centre));
+        QCoreApplication::sendEvent(at, &opening);
+    });
     connect(this, &QMenu::aboutToHide, this, [this] {
         for (QAction* entry : actions()) {
             entry->setEnabled(true);
@@ -16,6 +28,15 @@ void TakeAwayMenu::popupAt(const QPoint& globalPosition, bool available) {
         entry->setEnabled(available);
     }
     popup(globalPosition);
+}
+
+QString TakeAwayMenu::hint() const {
+    QString text = tr("Right-click, or press Shift+F10:");
+    for (const QAction* entry : actions()) {
+        text += QStringLiteral("\n") + entry->text() + QStringLiteral(" \u2014 ") +
+                entry->shortcut().toString(QKeySequence::NativeText);
+    }
+    return text;
 }
 
 }  // namespace platform

@@ -24,6 +24,9 @@ public:
     }
 
     void popupAt(const QPoint& globalPosition, bool available);
+
+    // What a tooltip says of the menu: how to open it, and each entry with its shortcut.
+    [[nodiscard]] QString hint() const;
 };
 
 }  // namespace platform

@@ -25,6 +25,7 @@ public:
         suggested = suggestedName;
         return answer;
     }
+    void saved(const QString& /*path*/) override {}
 
     QString answer;
     QString suggested;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
+#include <QMenu>
 #include <QPainter>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -146,7 +147,8 @@ TEST(GraphDrawing, ScaleLabelsEndTwoPixelsBeforeTheTicks) {
 
 // In use: the canvas holds the focus when the window opens (a Space or Return meant for the
 // experiment window must not close the graph), Close comes next; a screen reader hears the
-// latest ratio and reads how it went at 10, 20, 50, ... experiments. Ctrl+C copies the picture
+// latest ratio and reads how it went at 10, 20, 50, ... experiments. Shift+F10 opens the
+// menu, and the canvas's tooltip says so. Ctrl+C copies the picture
 // as drawn, Ctrl+S saves it as PNG where the user chose; where it cannot be written (see the
 // hostile targets), a notice names the file and why, and nothing there changes.
 TEST(GraphWindowInUse, FocusesTheCanvasTellsTheRatiosAndGivesThePictureAway) {
@@ -181,6 +183,12 @@ TEST(GraphWindowInUse, FocusesTheCanvasTellsTheRatiosAndGivesThePictureAway) {
                   (target.path + " could not be saved: " + target.reason).toStdString());
         EXPECT_EQ(folderContents(folder).toStdString(), before.toStdString()) << target.name;
     }
+    EXPECT_EQ(canvas->toolTip().toStdString(),
+              "Right-click, or press Shift+F10:\nCopy picture \u2014 Ctrl+C\n"
+              "Save picture... \u2014 Ctrl+S");
+    QTest::keyClick(canvas, Qt::Key_F10, Qt::ShiftModifier);
+    EXPECT_TRUE(window.findChild<QMenu*>()->isVisible());
+    window.findChild<QMenu*>()->hide();
     QTest::keyClick(canvas, Qt::Key_Tab);
     EXPECT_EQ(window.focusWidget(), window.findChild<QWidget*>(QStringLiteral("Command1")));
 }
