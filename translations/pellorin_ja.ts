@@ -41,7 +41,7 @@
     </message>
     <message>
         <source>Number of odd products</source>
-        <translation>積が奇数の回数</translation>
+        <translation>積が奇数になった回数</translation>
     </message>
     <message>
         <source>Number of experiments</source>
@@ -69,15 +69,11 @@
     </message>
     <message>
         <source>Save throws as CSV...</source>
-        <translation>投げた結果をCSVで保存...</translation>
-    </message>
-    <message>
-        <source>Large\Small</source>
-        <translation>大\小</translation>
+        <translation>1回ごとの記録をCSVで保存...</translation>
     </message>
     <message>
         <source>Save throws as CSV</source>
-        <translation>投げた結果をCSVで保存</translation>
+        <translation>1回ごとの記録をCSVで保存</translation>
     </message>
     <message>
         <source>Comma-separated values (*.csv)</source>
@@ -89,15 +85,15 @@
     </message>
     <message>
         <source>Small die %1</source>
-        <translation>小さいサイコロ %1</translation>
+        <translation>小サイコロの目 %1</translation>
     </message>
     <message>
         <source>Large die %1</source>
-        <translation>大きいサイコロ %1</translation>
+        <translation>大サイコロの目 %1</translation>
     </message>
     <message>
         <source>Rows: large die, columns: small die</source>
-        <translation>行：大きいサイコロ、列：小さいサイコロ</translation>
+        <translation>行は大サイコロの目、列は小サイコロの目</translation>
     </message>
     <message>
         <source>Number of experiments: %1</source>
@@ -105,7 +101,7 @@
     </message>
     <message>
         <source>Number of odd products: %1</source>
-        <translation>積が奇数の回数：%1</translation>
+        <translation>積が奇数になった回数：%1</translation>
     </message>
     <message>
         <source>Percentage of odd products: %1</source>
@@ -113,7 +109,7 @@
     </message>
     <message>
         <source>Large %1, small %2: %3</source>
-        <translation>大 %1、小 %2：%3 回</translation>
+        <translation>大 %1・小 %2：%3 回</translation>
     </message>
 </context>
 <context>
@@ -148,11 +144,11 @@
     </message>
     <message>
         <source>Ratio of odd products after %1 experiments: %2; the dashed line marks 1/4</source>
-        <translation>実験 %1 回のあとの、積が奇数になる割合：%2。破線は 1/4 です</translation>
+        <translation>%1 回実験したときの、積が奇数になる割合：%2。破線は 1/4 の位置です</translation>
     </message>
     <message>
         <source>after %1: %2</source>
-        <translation>%1 回のあと：%2</translation>
+        <translation>%1 回：%2</translation>
     </message>
 </context>
 <context>
@@ -180,7 +176,7 @@
     <message>
         <source>&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;36 ways to roll the dice : 1・1、1・2、1・3、1・4、1・5、1・6、2・1、2・2、2・3、</source>
         <comment>line 6</comment>
-        <translation>&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;36通りあります：1・1、1・2、1・3、1・4、1・5、1・6、2・1、2・2、2・3、</translation>
+        <translation>&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;次の36通りです：1・1、1・2、1・3、1・4、1・5、1・6、2・1、2・2、2・3、</translation>
     </message>
     <message>
         <source>&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;2・4、2・5、2・6、3・1、3・2、3・3、3・4、3・5、3・6、4・1、4・2、4・3、4・4、4・5、</source>
@@ -225,12 +221,12 @@
     <message>
         <source>&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;the product of the two dice will not always be odd once.</source>
         <comment>line 15</comment>
-        <translation>&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;積が奇数になるのが必ず１回になるとは限りません。</translation>
+        <translation>&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;積が奇数になるのがちょうど１回だとは限りません。</translation>
     </message>
     <message>
         <source>&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;Then , what is the relationship with 1/4 of the theoretical probability </source>
         <comment>line 16</comment>
-        <translation>&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;では、数学的に求めた理論上の確率 1/4 とは、</translation>
+        <translation>&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;では、実験の結果と、数学的に求めた確率 1/4 の間には、</translation>
     </message>
     <message>
         <source>&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;obtained mathematically ?</source>
@@ -265,12 +261,12 @@
     <message>
         <source>&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;When you click the [Graph display] button , the relationship between </source>
         <comment>line 24</comment>
-        <translation>&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;［グラフ表示］ボタンを押すと、実験の回数と、積が奇数に</translation>
+        <translation>&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;［グラフ表示］ボタンを押すと、実験の回数と、</translation>
     </message>
     <message>
         <source>&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;the number of experiments and the rate at which the product becomes an </source>
         <comment>line 25</comment>
-        <translation>&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;なる割合との関係が</translation>
+        <translation>&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;積が奇数になる割合との関係が、</translation>
     </message>
     <message>
         <source>&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;odd number is displayed in a graph.</source>
@@ -291,10 +287,21 @@
     </message>
 </context>
 <context>
+    <name>QCommandLineParser</name>
+    <message>
+        <source>Displays help on commandline options.</source>
+        <translation>コマンドラインのオプションの説明を表示する。</translation>
+    </message>
+    <message>
+        <source>Displays help including Qt specific options.</source>
+        <translation>Qt 固有のオプションを含めて説明を表示する。</translation>
+    </message>
+</context>
+<context>
     <name>platform</name>
     <message>
         <source>It is a folder.</source>
-        <translation>フォルダーです。</translation>
+        <translation>同じ名前のフォルダーがあります。</translation>
     </message>
     <message>
         <source>%1 could not be saved: %2</source>
@@ -326,6 +333,13 @@
     <message>
         <source>Close</source>
         <translation>閉じる</translation>
+    </message>
+</context>
+<context>
+    <name>platform::TakeAwayMenu</name>
+    <message>
+        <source>Right-click, or press Shift+F10:</source>
+        <translation>右クリック、または Shift+F10 で：</translation>
     </message>
 </context>
 </TS>
