@@ -29,7 +29,8 @@ std::unique_ptr<ExperimentWindow> makeBenchWindow() {
         std::make_unique<platform::SystemClock>(), std::make_unique<experiment::MixingGenerator>(),
         std::make_unique<SilentSound>(), std::make_unique<SilentNotice>(),
         std::make_unique<platform::SystemClipboard>(),
-        std::make_unique<platform::SystemSaveDialog>(), [] {}});
+        std::make_unique<platform::SystemSaveDialog>(),
+        std::make_unique<platform::AccessibleAnnouncer>(), [] {}});
 }
 
 platform::TakeAway benchTakeAway() {

@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "accessibility.h"
 #include "number_text.h"
 #include "picture_box.h"
 #include "ratio_graph.h"
@@ -67,14 +68,11 @@ void GraphWindow::onActivated() {
     painter.end();
     canvas_->update();
     // A screen reader says the summary when the canvas takes the focus, and reads how the
-    // ratio settled from the description.
+    // ratio settled from the description; both are read on demand, so that changing them
+    // sends no event while the canvas has the focus.
     const auto ratioAfter = [](int count, int odd) {
         return QString::fromStdString(experiment::ratioText(odd, count));
     };
-    canvas_->setAccessibleName(
-        tr("Ratio of odd products after %1 experiments: %2; the dashed line marks 1/4")
-            .arg(record_.experimentCount)
-            .arg(ratioAfter(record_.experimentCount, record_.oddCount)));
     QStringList reached;
     for (const int count : {10, 20, 50, 100, 200, 500, 1000}) {
         if (count <= record_.experimentCount) {
@@ -85,5 +83,10 @@ void GraphWindow::onActivated() {
                                                       static_cast<double>(ratio) * count))));
         }
     }
-    canvas_->setAccessibleDescription(reached.join(QStringLiteral(", ")));
+    platform::setSpokenText(
+        canvas_,
+        tr("Ratio of odd products after %1 experiments: %2; the dashed line marks 1/4")
+            .arg(record_.experimentCount)
+            .arg(ratioAfter(record_.experimentCount, record_.oddCount)),
+        reached.join(QStringLiteral(", ")));
 }

@@ -11,17 +11,17 @@ constexpr Setting K = Setting::Kept;
 
 }  // namespace
 
-const Row& settingsFor(Step step) {
+const StepSettings& settingsFor(Step step) {
     // Columns: Automatic, Stop the dice, Stop, Exit, Init, Graph display, Help, Throw the dice.
     // T: enabled, F: disabled, K: kept as it is (the activation step and the run's end).
-    static const std::array<Row, 7> table = {{
-        /* Activation     */ {K, F, F, K, K, T, K, K},
-        /* Throw the dice */ {F, T, K, F, F, F, F, F},
-        /* Stop the dice  */ {T, F, K, T, T, T, T, T},
-        /* Automatic      */ {F, F, T, F, F, F, F, F},
-        /* Run's end      */ {F, K, F, T, T, T, T, F},
-        /* Stop           */ {T, K, F, T, T, T, T, T},
-        /* Init           */ {T, F, F, T, T, F, T, T},
+    static const std::array<StepSettings, 7> table = {{
+        /* Activation     */ {{K, F, F, K, K, T, K, K}, Button::ThrowDice},
+        /* Throw the dice */ {{F, T, K, F, F, F, F, F}, Button::StopDice},
+        /* Stop the dice  */ {{T, F, K, T, T, T, T, T}, Button::ThrowDice},
+        /* Automatic      */ {{F, F, T, F, F, F, F, F}, Button::Stop},
+        /* Run's end      */ {{F, K, F, T, T, T, T, F}, Button::GraphDisplay},
+        /* Stop           */ {{T, K, F, T, T, T, T, T}, Button::Automatic},
+        /* Init           */ {{T, F, F, T, T, F, T, T}, Button::ThrowDice},
     }};
     return table.at(static_cast<std::size_t>(step));
 }

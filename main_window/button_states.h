@@ -18,7 +18,14 @@ enum class Setting { On, Off, Kept };
 
 using Row = std::array<Setting, kButtonCount>;
 
-// The row of a step, one setting a button in the order of Button.
-const Row& settingsFor(Step step);
+// What a step sets: each button, in the order of Button, and the button that takes the
+// keyboard focus when the step disables the focused one (a pupil who stops the dice with the
+// keyboard lands on "Throw the dice" again, not on the next button Qt would pick).
+struct StepSettings {
+    Row buttons;
+    Button focus;
+};
+
+const StepSettings& settingsFor(Step step);
 
 }  // namespace buttons

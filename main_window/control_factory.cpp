@@ -2,8 +2,10 @@
 #include "control_factory.h"
 
 #include <QCoreApplication>
+#include <QLabel>
 #include <QPushButton>
 
+#include "accessibility.h"
 #include "caption_style.h"
 #include "die_face_view.h"
 #include "face_pictures.h"
@@ -41,14 +43,29 @@ QString captionOf(const Control& control) {
     return QCoreApplication::translate("ExperimentWindow", control.caption.c_str());
 }
 
+// A text of the table in the user's language, with the control's numbers for %1 and %2.
+QString filledIn(const char* text, const Control& control) {
+    QString filled = QCoreApplication::translate("ExperimentWindow", text);
+    for (const int number :
+         {control.large > 0 ? control.large : control.face + control.header, control.small}) {
+        filled = number > 0 ? filled.arg(number) : filled;
+    }
+    return filled;
+}
+
 template <typename Widget>
 Widget* placed(Widget* widget, const Control& control) {
     widget->setObjectName(QString::fromStdString(control.id));
-    widget->setAccessibleDescription(QString::fromStdString(control.description));
-    if (!control.spoken.empty()) {
-        const QString name =
-            QCoreApplication::translate("ExperimentWindow", control.spoken.c_str());
-        widget->setAccessibleName(control.spokenNumber > 0 ? name.arg(control.spokenNumber) : name);
+    // Said before any other accessibility property, so that the screen reader's view of the
+    // control is the spoken one from the start.
+    if (auto* label = qobject_cast<QLabel*>(widget);
+        label != nullptr && (control.large > 0 || control.value != Value::None)) {
+        platform::speakLabelAs(label, filledIn(control.spoken, control));
+    } else if (*control.spoken != '\0') {
+        widget->setAccessibleName(filledIn(control.spoken, control));
+    }
+    if (*control.description != '\0') {
+        widget->setAccessibleDescription(filledIn(control.description, control));
     }
     const Twips& place = control.place;
     widget->setGeometry(platform::twipsRect(place.left, place.top, place.width, place.height));

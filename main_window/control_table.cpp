@@ -29,13 +29,12 @@ Control& Control::framed(bool hasBorder) {
     border = hasBorder;
     return *this;
 }
-Control& Control::described(std::string text) {
-    description = std::move(text);
+Control& Control::described(const char* text) {
+    description = text;
     return *this;
 }
-Control& Control::spokenAs(const char* name, int number) {
+Control& Control::spokenAs(const char* name) {
     spoken = name;
-    spokenNumber = number;
     return *this;
 }
 Control& Control::showing(Value shown) {
@@ -90,13 +89,18 @@ void addCells(std::vector<Control>& table) {
     for (int small = 6; small >= 1; --small) {
         for (int large = 6; large >= 1; --large) {
             const bool odd = large % 2 == 1 && small % 2 == 1;
-            table.push_back(label("d" + std::to_string(large) + std::to_string(small),
-                                  1560 + 960 * (small - 1), 2760 + 360 * (large - 1), 975, kValue)
-                                .coloured(Colour::White, odd ? Colour::Blue : Colour::Black)
-                                .asCell(large, small)
-                                .inTable()
-                                .described("Large " + std::to_string(large) + ", small " +
-                                           std::to_string(small)));
+            table.push_back(
+                label("d" + std::to_string(large) + std::to_string(small), 1560 + 960 * (small - 1),
+                      2760 + 360 * (large - 1), 975, kValue)
+                    .coloured(Colour::White, odd ? Colour::Blue : Colour::Black)
+                    .asCell(large, small)
+                    .inTable()
+                    .described(
+                        //: a table cell: its two faces
+                        QT_TRANSLATE_NOOP("ExperimentWindow", "Large %1, small %2"))
+                    .spokenAs(
+                        //: a table cell read by a screen reader: its faces, its count
+                        QT_TRANSLATE_NOOP("ExperimentWindow", "Large %1, small %2: %3")));
         }
     }
 }
@@ -104,12 +108,17 @@ void addCells(std::vector<Control>& table) {
 void addDieFaces(std::vector<Control>& table, experiment::Die die, Twips place) {
     const bool large = die == experiment::Die::Large;
     for (int face = 6; face >= 1; --face) {
-        table.push_back(Control(Kind::DieFace, std::string(large ? "Image1(" : "Image2(") +
-                                                   std::to_string(face) + ")")
-                            .at(place.left, place.top, place.width, place.height)
-                            .asDieFace(die, face)
-                            .described((large ? "Large die, face " : "Small die, face ") +
-                                       std::to_string(face)));
+        table.push_back(
+            Control(Kind::DieFace,
+                    std::string(large ? "Image1(" : "Image2(") + std::to_string(face) + ")")
+                .at(place.left, place.top, place.width, place.height)
+                .asDieFace(die, face)
+                .described(large ?
+                                 //: a die's picture: its face
+                               QT_TRANSLATE_NOOP("ExperimentWindow", "Large die, face %1")
+                                 :
+                                 //: a die's picture: its face
+                               QT_TRANSLATE_NOOP("ExperimentWindow", "Small die, face %1")));
     }
 }
 
@@ -117,17 +126,22 @@ void addDieFaces(std::vector<Control>& table, experiment::Die die, Twips place) 
 Control header(std::string id, int face, int left, int top, int width, const char* what,
                const char* spoken) {
     static const std::array<const char*, 6> fullwidthDigits = {"１", "２", "３", "４", "５", "６"};
-    return label(std::move(id), left, top, width, kValue)
-        .coloured(Colour::White, Colour::Black)
-        .captioned(fullwidthDigits.at(static_cast<std::size_t>(face - 1)))
-        .described(what + std::to_string(face))
-        .spokenAs(spoken, face)
-        .inTable();
+    Control made = label(std::move(id), left, top, width, kValue)
+                       .coloured(Colour::White, Colour::Black)
+                       .captioned(fullwidthDigits.at(static_cast<std::size_t>(face - 1)))
+                       .described(what)
+                       .spokenAs(spoken)
+                       .inTable();
+    made.header = face;
+    return made;
 }
 
 Control columnHeader(std::string id, int face) {
     return header(std::move(id), face, 1560 + 960 * (face - 1), 2400, 975,
-                  "Column of small die face ",
+
+                  //: a column header: its face
+                  QT_TRANSLATE_NOOP("ExperimentWindow", "Column of small die face %1"),
+                  //: a column header read by a screen reader: its face
                   QT_TRANSLATE_NOOP("ExperimentWindow", "Small die %1"));
 }
 
@@ -164,17 +178,27 @@ std::vector<Control> buildTable() {
             .captioned(QT_TRANSLATE_NOOP("ExperimentWindow", "Percentage of odd products")),
         label("Label8", 3720, 5760, 1575, kValue)
             .showing(Value::Ratio)
-            .described("Percentage of odd products"),
+            .described(QT_TRANSLATE_NOOP("ExperimentWindow", "Percentage of odd products"))
+            .spokenAs(
+                //: the ratio read by a screen reader
+                QT_TRANSLATE_NOOP("ExperimentWindow", "Percentage of odd products: %1")),
         label("Label6", 120, 5400, 3615, kMedium)
             .captioned(QT_TRANSLATE_NOOP("ExperimentWindow", "Number of odd products")),
         label("Label4", 3720, 5400, 1575, kValue)
             .showing(Value::OddCount)
-            .described("Number of odd products"),
+            .described(QT_TRANSLATE_NOOP("ExperimentWindow", "Number of odd products"))
+            .spokenAs(
+                //: the odd count read by a screen reader
+                QT_TRANSLATE_NOOP("ExperimentWindow", "Number of odd products: %1")),
     };
     addCells(table);
     for (int face = 6; face >= 1; --face) {
         table.push_back(header("Label2" + std::to_string(face), face, 120, 2760 + 360 * (face - 1),
-                               1455, "Row of large die face ",
+                               1455,
+
+                               //: a row header: its face
+                               QT_TRANSLATE_NOOP("ExperimentWindow", "Row of large die face %1"),
+                               //: a row header read by a screen reader: its face
                                QT_TRANSLATE_NOOP("ExperimentWindow", "Large die %1")));
     }
     table.push_back(columnHeader("Label19", 6));
@@ -183,7 +207,10 @@ std::vector<Control> buildTable() {
     addDieFaces(table, experiment::Die::Large, {2280, 720, 945, 975});
     table.push_back(label("Label17", 3720, 5040, 1575, kValue)
                         .showing(Value::ExperimentCount)
-                        .described("Number of experiments"));
+                        .described(QT_TRANSLATE_NOOP("ExperimentWindow", "Number of experiments"))
+                        .spokenAs(
+                            //: the count read by a screen reader
+                            QT_TRANSLATE_NOOP("ExperimentWindow", "Number of experiments: %1")));
     table.push_back(label("Label16", 120, 5040, 3495, kSmall)
                         .captioned(QT_TRANSLATE_NOOP("ExperimentWindow", "Number of experiments")));
     table.push_back(label("Label15", 1200, 0, 4575, kValue)
@@ -194,12 +221,13 @@ std::vector<Control> buildTable() {
     table.push_back(columnHeader("Label10", 3));
     table.push_back(columnHeader("Label7", 2));
     table.push_back(columnHeader("Label5", 1));
-    table.push_back(label("Label3", 120, 2400, 1455, kCorner)
-                        .captioned(QT_TRANSLATE_NOOP("ExperimentWindow", "Large＼Small"))
-                        .inTable()
-                        .described("Rows: large die, columns: small die")
-                        .spokenAs(QT_TRANSLATE_NOOP("ExperimentWindow",
-                                                    "Rows: large die, columns: small die")));
+    table.push_back(
+        label("Label3", 120, 2400, 1455, kCorner)
+            .captioned(QT_TRANSLATE_NOOP("ExperimentWindow", "Large＼Small"))
+            .inTable()
+            .described(QT_TRANSLATE_NOOP("ExperimentWindow", "Rows: large die, columns: small die"))
+            .spokenAs(
+                QT_TRANSLATE_NOOP("ExperimentWindow", "Rows: large die, columns: small die")));
     table.push_back(label("Label2", 4320, 1800, 1575, kValue)
                         .captioned(QT_TRANSLATE_NOOP("ExperimentWindow", "Small dice"))
                         .coloured(Colour::ButtonFace, Colour::ButtonText)

@@ -37,8 +37,8 @@ struct Control {
     Control& font(double pointSize, bool isBold);
     Control& coloured(Colour background, Colour text);
     Control& framed(bool hasBorder);
-    Control& described(std::string text);
-    Control& spokenAs(const char* name, int number = 0);
+    Control& described(const char* text);
+    Control& spokenAs(const char* name);
     Control& showing(Value shown);
     Control& asButton(buttons::Button which);
     Control& asCell(int largeFace, int smallFace);
@@ -56,12 +56,15 @@ struct Control {
     Colour back = Colour::ButtonFace;
     Colour ink = Colour::ButtonText;
     bool border = false;
-    // What a screen reader says the control means, beside the text it shows.
-    std::string description;
-    // What a screen reader calls the control instead of its caption (translated in the
-    // "ExperimentWindow" context, with `spokenNumber` for its %1); empty: the caption.
-    std::string spoken;
-    int spokenNumber = 0;
+    // What a screen reader says the control means, beside the text it shows, and what it
+    // calls the control instead of its caption (empty: the caption). Both are translated in
+    // the "ExperimentWindow" context, their %1 and %2 filled with the control's numbers: a
+    // cell's faces, a header's or a die picture's face. A label that shows a value reads as
+    // the spoken form with its text for the last %.
+    const char* description = "";
+    const char* spoken = "";
+    // A header: the face its row or column stands for.
+    int header = 0;
     // What the window keeps the control as.
     buttons::Button button = buttons::Button::Automatic;
     Value value = Value::None;

@@ -13,5 +13,6 @@ ExperimentServices systemServices() {
             std::make_unique<platform::MessageNoticeBox>(),
             std::make_unique<platform::SystemClipboard>(),
             std::make_unique<platform::SystemSaveDialog>(),
+            std::make_unique<platform::AccessibleAnnouncer>(),
             [] { QCoreApplication::exit(0); }};
 }

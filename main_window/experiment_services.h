@@ -4,6 +4,7 @@
 #include <functional>
 #include <memory>
 
+#include "accessibility.h"
 #include "die.h"
 #include "notice_box.h"
 #include "sound_control.h"
@@ -17,6 +18,7 @@ struct ExperimentServices {
     std::unique_ptr<platform::NoticeBox> notice;
     std::unique_ptr<platform::Clipboard> clipboard;
     std::unique_ptr<platform::SaveDialog> saveDialog;
+    std::unique_ptr<platform::Announcer> announcer;
     // Ends the program; nothing of it runs afterwards.
     std::function<void()> endProgram;
 };

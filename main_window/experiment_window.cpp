@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QTimer>
 
+#include "accessibility.h"
 #include "control_factory.h"
 #include "control_table.h"
 #include "die_face_view.h"
@@ -168,10 +169,18 @@ QPushButton* ExperimentWindow::button(Button which) const {
 }
 
 void ExperimentWindow::applyButtonStep(Step step) {
-    const buttons::Row& row = buttons::settingsFor(step);
-    for (std::size_t i = 0; i < row.size(); ++i) {
-        if (row.at(i) != buttons::Setting::Kept) {
-            buttons_.at(i)->setEnabled(row.at(i) == buttons::Setting::On);
+    const buttons::StepSettings& settings = buttons::settingsFor(step);
+    // Buttons are enabled first; the focus moves to the step's button before the focused one
+    // is disabled, so that the keyboard (and a screen reader) never passes through another.
+    for (const buttons::Setting setting : {buttons::Setting::On, buttons::Setting::Off}) {
+        for (std::size_t i = 0; i < buttons_.size(); ++i) {
+            if (settings.buttons.at(i) != setting) {
+                continue;
+            }
+            if (setting == buttons::Setting::Off && buttons_.at(i)->hasFocus()) {
+                button(settings.focus)->setFocus(Qt::OtherFocusReason);
+            }
+            buttons_.at(i)->setEnabled(setting == buttons::Setting::On);
         }
     }
 }
@@ -238,6 +247,7 @@ void ExperimentWindow::stopDice() {
     if (counted) {
         tallyExperiment();
     }
+    announce(latestResult());
 }
 
 void ExperimentWindow::startRun() {
@@ -251,17 +261,28 @@ void ExperimentWindow::runStep() {
     if (record_.experimentCount >= experiment::kExperimentLimit) {
         applyButtonStep(Step::RunEnd);
         runTimer_->stop();
+        //: announced to a screen reader after the last experiment of an automatic run
+        announce(latestResult() + QLatin1Char(' ') + tr("Run finished."));
         return;
     }
     tally_.countPhase();
     rollDie(experiment::Die::Large);
     rollDie(experiment::Die::Small);
     tallyExperiment();
+    // A screen reader hears how the run goes every hundred experiments, not at every tick.
+    if (record_.experimentCount % 100 == 0) {
+        //: announced to a screen reader every hundred experiments of a run: count, ratio
+        announce(tr("%1 experiments, ratio %2.")
+                     .arg(record_.experimentCount)
+                     .arg(text(experiment::ratioText(record_.oddCount, record_.experimentCount))));
+    }
 }
 
 void ExperimentWindow::stopRun() {
     applyButtonStep(Step::Stop);
     runTimer_->stop();
+    //: announced to a screen reader when an automatic run is stopped
+    announce(latestResult() + QLatin1Char(' ') + tr("Stopped."));
 }
 
 void ExperimentWindow::tallyExperiment() {
@@ -271,28 +292,46 @@ void ExperimentWindow::tallyExperiment() {
 }
 
 void ExperimentWindow::showCounts() {
-    const QString count = text(experiment::counterText(record_.experimentCount));
-    const QString odd = text(experiment::counterText(tally_.oddCount()));
-    const QString ratio = text(experiment::ratioText(record_.oddCount, record_.experimentCount));
-    countLabel_->setText(count);
-    oddCountLabel_->setText(odd);
-    ratioLabel_->setText(ratio);
-    // A screen reader's review reads each value with its meaning.
-    countLabel_->setAccessibleName(tr("Number of experiments: %1").arg(count));
-    oddCountLabel_->setAccessibleName(tr("Number of odd products: %1").arg(odd));
-    ratioLabel_->setAccessibleName(tr("Percentage of odd products: %1").arg(ratio));
+    platform::showOnSpokenLabel(countLabel_,
+                                text(experiment::counterText(record_.experimentCount)));
+    platform::showOnSpokenLabel(oddCountLabel_, text(experiment::counterText(tally_.oddCount())));
+    platform::showOnSpokenLabel(
+        ratioLabel_, text(experiment::ratioText(record_.oddCount, record_.experimentCount)));
 }
 
 void ExperimentWindow::showTable() {
     for (int large = 1; large <= experiment::kFaces; ++large) {
         for (int small = 1; small <= experiment::kFaces; ++small) {
-            const QString count = text(experiment::counterText(tally_.pairCount(large, small)));
-            QLabel* cell = cells_.at(large - 1).at(small - 1);
-            cell->setText(count);
-            // A screen reader's review reads the pair with its count.
-            cell->setAccessibleName(tr("Large %1, small %2: %3").arg(large).arg(small).arg(count));
+            platform::showOnSpokenLabel(
+                cells_.at(large - 1).at(small - 1),
+                text(experiment::counterText(tally_.pairCount(large, small))));
         }
     }
+}
+
+QString ExperimentWindow::latestResult() const {
+    const int count = record_.experimentCount;
+    const QString ratio = text(experiment::ratioText(record_.oddCount, count));
+    const QString totals =
+        count == 1
+            //: announced after a result: the odd count, the ratio
+            ? tr("1 experiment, %1 odd, ratio %2.").arg(record_.oddCount).arg(ratio)
+            //: announced after a result: the count, the odd count, the ratio
+            : tr("%1 experiments, %2 odd, ratio %3.").arg(count).arg(record_.oddCount).arg(ratio);
+    if (tally_.throws().empty()) {
+        return totals;
+    }
+    const experiment::Tally::Throw& last = tally_.throws().back();
+    const QString faces = experiment::isOddPair(last.large, last.small)
+                              //: announced after a throw: its two faces
+                              ? tr("Large %1, small %2: odd product.")
+                              //: announced after a throw: its two faces
+                              : tr("Large %1, small %2: even product.");
+    return faces.arg(last.large).arg(last.small) + QLatin1Char(' ') + totals;
+}
+
+void ExperimentWindow::announce(const QString& text) {
+    services_.announcer->announce(this, text);
 }
 
 void ExperimentWindow::playChime(const QString& fileName) {
@@ -309,6 +348,8 @@ void ExperimentWindow::startAfresh() {
     showTable();
     showCounts();
     applyButtonStep(Step::Init);
+    //: announced to a screen reader after Init
+    announce(tr("Started afresh."));
 }
 
 void ExperimentWindow::showHelp() {

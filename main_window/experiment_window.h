@@ -73,6 +73,9 @@ private:
     void tallyExperiment();
     void showCounts();
     void showTable();
+    // The latest experiment and the totals, as a screen reader announces them.
+    [[nodiscard]] QString latestResult() const;
+    void announce(const QString& text);
     void playChime(const QString& fileName);
     [[nodiscard]] bool diceOrRunMoving() const;
     [[nodiscard]] platform::TakeAway takeAway() const;

@@ -5,6 +5,7 @@
 #include <QAccessibleWidget>
 #include <QFontMetrics>
 #include <QFrame>
+#include <QLabel>
 #include <QWidget>
 
 namespace platform {
@@ -14,6 +15,30 @@ namespace {
 constexpr char kGraphicProperty[] = "platformAccessibleGraphic";
 constexpr char kLinesProperty[] = "platformPrintedLines";
 constexpr char kFontProperty[] = "platformPrintedFont";
+constexpr char kSpokenLabelProperty[] = "platformSpokenLabel";
+constexpr char kNameProperty[] = "platformSpokenName";
+constexpr char kDescriptionProperty[] = "platformSpokenDescription";
+constexpr char kAnnouncementProperty[] = "platformAnnouncement";
+
+// A widget whose name and description a screen reader reads from the widget's properties, or
+// for a label from its spoken form and its text, whenever it asks.
+class SpokenWidget final : public QAccessibleWidget {
+public:
+    SpokenWidget(QWidget* widget, QAccessible::Role role) : QAccessibleWidget(widget, role) {}
+
+    QString text(QAccessible::Text which) const override {
+        if (const auto* label = qobject_cast<const QLabel*>(widget());
+            which == QAccessible::Name && label != nullptr &&
+            widget()->property(kSpokenLabelProperty).toBool()) {
+            return label->accessibleName().arg(label->text());
+        }
+        const char* property = which == QAccessible::Name          ? kNameProperty
+                               : which == QAccessible::Description ? kDescriptionProperty
+                                                                   : nullptr;
+        const QVariant spoken = property != nullptr ? widget()->property(property) : QVariant();
+        return spoken.isValid() ? spoken.toString() : QAccessibleWidget::text(which);
+    }
+};
 
 // Printed lines as read-only text; offsets count the lines' characters with one line end
 // between two lines.
@@ -101,8 +126,14 @@ QAccessibleInterface* interfaceFor(const QString& /*className*/, QObject* object
     if (object->property(kLinesProperty).isValid()) {
         return new PrintedText(widget);
     }
+    if (object->property(kAnnouncementProperty).toBool()) {
+        return new SpokenWidget(widget, QAccessible::Notification);
+    }
     if (object->property(kGraphicProperty).toBool()) {
-        return new QAccessibleWidget(widget, QAccessible::Graphic);
+        return new SpokenWidget(widget, QAccessible::Graphic);
+    }
+    if (object->property(kSpokenLabelProperty).toBool()) {
+        return new SpokenWidget(widget, QAccessible::StaticText);
     }
     return nullptr;
 }
@@ -116,6 +147,50 @@ void installFactory() {
 }
 
 }  // namespace
+
+void AccessibleAnnouncer::announce(QWidget* window, const QString& text) {
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+    QAccessibleAnnouncementEvent event(window, text);
+    QAccessible::updateAccessibility(&event);
+#else
+    // Before Qt 6.8 there is no announcement: a notification that shows afresh with the text
+    // as its name is spoken by the screen reader. It is one pixel, draws nothing, and lies
+    // under the window's first control.
+    installFactory();
+    auto* notification = window->findChild<QWidget*>(QString::fromLatin1(kAnnouncementProperty));
+    if (notification == nullptr) {
+        notification = new QWidget(window);
+        notification->setObjectName(QString::fromLatin1(kAnnouncementProperty));
+        notification->setProperty(kAnnouncementProperty, true);
+        notification->setAttribute(Qt::WA_TransparentForMouseEvents);
+        notification->setGeometry(0, 0, 1, 1);
+        notification->lower();
+    }
+    notification->hide();
+    notification->setProperty(kNameProperty, text);
+    notification->show();
+#endif
+}
+
+void speakLabelAs(QLabel* label, const QString& spoken) {
+    installFactory();
+    label->setProperty(kSpokenLabelProperty, true);
+    label->setAccessibleName(spoken);
+}
+
+void showOnSpokenLabel(QLabel* label, const QString& text) {
+    if (label->text() == text) {
+        return;
+    }
+    label->setText(text);
+    QAccessibleEvent changed(label, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&changed);
+}
+
+void setSpokenText(QWidget* widget, const QString& name, const QString& description) {
+    widget->setProperty(kNameProperty, name);
+    widget->setProperty(kDescriptionProperty, description);
+}
 
 void presentAsGraphic(QWidget* widget) {
     installFactory();

@@ -6,7 +6,7 @@ BUILD_PACKAGES=(cmake g++ make pkg-config qt6-base-dev libpulse-dev qt6-qpa-plug
     qt6-tools-dev qt6-l10n-tools qt6-translations-l10n libgl-dev fonts-ipafont-gothic fontconfig)
 TEST_PACKAGES=(libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth openbox xdotool imagemagick
     x11-utils xclip at-spi2-core clang-format clang-tidy python3-pyatspi python3-xlib dbus dbus-x11 python3 dpkg-dev lintian desktop-file-utils
-    appstream pulseaudio pulseaudio-utils)
+    appstream pulseaudio pulseaudio-utils orca)
 
 as_root() {
     if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi

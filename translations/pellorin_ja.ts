@@ -85,10 +85,12 @@
     </message>
     <message>
         <source>Small die %1</source>
+        <extracomment>a column header read by a screen reader: its face</extracomment>
         <translation>小サイコロの目 %1</translation>
     </message>
     <message>
         <source>Large die %1</source>
+        <extracomment>a row header read by a screen reader: its face</extracomment>
         <translation>大サイコロの目 %1</translation>
     </message>
     <message>
@@ -97,19 +99,87 @@
     </message>
     <message>
         <source>Number of experiments: %1</source>
+        <extracomment>the count read by a screen reader</extracomment>
         <translation>実験の回数：%1</translation>
     </message>
     <message>
         <source>Number of odd products: %1</source>
+        <extracomment>the odd count read by a screen reader</extracomment>
         <translation>積が奇数になった回数：%1</translation>
     </message>
     <message>
         <source>Percentage of odd products: %1</source>
+        <extracomment>the ratio read by a screen reader</extracomment>
         <translation>積が奇数になる割合：%1</translation>
     </message>
     <message>
         <source>Large %1, small %2: %3</source>
+        <extracomment>a table cell read by a screen reader: its faces, its count</extracomment>
         <translation>大 %1・小 %2：%3 回</translation>
+    </message>
+    <message>
+        <source>Large %1, small %2</source>
+        <extracomment>a table cell: its two faces</extracomment>
+        <translation>大 %1・小 %2</translation>
+    </message>
+    <message>
+        <source>Large die, face %1</source>
+        <extracomment>a die&apos;s picture: its face</extracomment>
+        <translation>大サイコロ、目 %1</translation>
+    </message>
+    <message>
+        <source>Small die, face %1</source>
+        <extracomment>a die&apos;s picture: its face</extracomment>
+        <translation>小サイコロ、目 %1</translation>
+    </message>
+    <message>
+        <source>Column of small die face %1</source>
+        <extracomment>a column header: its face</extracomment>
+        <translation>小サイコロの目 %1 の列</translation>
+    </message>
+    <message>
+        <source>Row of large die face %1</source>
+        <extracomment>a row header: its face</extracomment>
+        <translation>大サイコロの目 %1 の行</translation>
+    </message>
+    <message>
+        <source>Run finished.</source>
+        <extracomment>announced to a screen reader after the last experiment of an automatic run</extracomment>
+        <translation>自動の実験が終わりました。</translation>
+    </message>
+    <message>
+        <source>%1 experiments, ratio %2.</source>
+        <extracomment>announced to a screen reader every hundred experiments of a run: count, ratio</extracomment>
+        <translation>実験 %1 回、割合 %2。</translation>
+    </message>
+    <message>
+        <source>Stopped.</source>
+        <extracomment>announced to a screen reader when an automatic run is stopped</extracomment>
+        <translation>停止しました。</translation>
+    </message>
+    <message>
+        <source>1 experiment, %1 odd, ratio %2.</source>
+        <extracomment>announced after a result: the odd count, the ratio</extracomment>
+        <translation>実験 1 回、奇数 %1 回、割合 %2。</translation>
+    </message>
+    <message>
+        <source>%1 experiments, %2 odd, ratio %3.</source>
+        <extracomment>announced after a result: the count, the odd count, the ratio</extracomment>
+        <translation>実験 %1 回、奇数 %2 回、割合 %3。</translation>
+    </message>
+    <message>
+        <source>Large %1, small %2: odd product.</source>
+        <extracomment>announced after a throw: its two faces</extracomment>
+        <translation>大 %1・小 %2：積は奇数。</translation>
+    </message>
+    <message>
+        <source>Large %1, small %2: even product.</source>
+        <translation>大 %1・小 %2：積は偶数。</translation>
+    </message>
+    <message>
+        <source>Started afresh.</source>
+        <extracomment>announced to a screen reader after Init</extracomment>
+        <translation>初期化しました。</translation>
     </message>
 </context>
 <context>

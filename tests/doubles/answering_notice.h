@@ -2,9 +2,11 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <functional>
 #include <vector>
 
+#include "accessibility.h"
 #include "notice_box.h"
 
 // Answers every notice at once, as a user clicking OK would, and remembers what it said.
@@ -23,4 +25,11 @@ public:
     std::vector<Shown> shown;
     // Runs while the notice is "open", before the user answers it.
     std::function<void()> whileShown;
+};
+
+// Remembers what was announced to the screen reader.
+class RecordingAnnouncer final : public platform::Announcer {
+public:
+    void announce(QWidget* /*window*/, const QString& text) override { said << text; }
+    QStringList said;
 };

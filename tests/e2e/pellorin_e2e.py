@@ -4,6 +4,7 @@
 # pellorin_e2e.py PROGRAM
 
 import os
+import re
 import shutil
 import subprocess
 import sys
@@ -212,6 +213,72 @@ class EndToEnd(unittest.TestCase):
         self.assertEqual(self.usable(notice), ["OK"])
         self.click("OK", lambda: self.program.poll() is not None, "Pellorin", patience=2.0)
         self.assertEqual(self.program.returncode, 0)
+
+
+class ScreenReader(EndToEnd):
+    """A blind pupil with Orca and the keyboard only: what Orca's debug log says it spoke."""
+
+    def setUp(self):
+        super().setUp()
+        # Orca refuses to start beside another of this user's.
+        self.assertEqual(subprocess.run(["pgrep", "-u", str(os.getuid()), "-x", "orca"],
+                                        capture_output=True).stdout, b"", "another Orca runs")
+        self.log = os.path.join(self.workdir, "orca.out")
+        home = os.path.join(self.workdir, "home")
+        os.makedirs(home)
+        # Speech itself is off: Orca logs what it would say.
+        self._start(["/usr/bin/python3", os.path.join(os.path.dirname(__file__),
+                                                      "orca_line_by_line.py"),
+                     "--disable", "speech", "--disable", "braille", "--debug-file", self.log,
+                     "--user-prefs", home], env=dict(self.env, HOME=home))
+        self.heard = 0
+        self.listen("the window's title", r"Pellorin \(C\)")
+        self.listen("the first focus", r"^Exit push button\.$")
+
+    def spoken(self):
+        with open(self.log, encoding="utf-8", errors="replace") as log:
+            return re.findall(r"SPEECH OUTPUT: '([^']*)'", log.read())
+
+    def listen(self, what, pattern):
+        """Waits until Orca says something that matches, and returns all it said meanwhile."""
+        def said():
+            lines = self.spoken()
+            match = next((i for i in range(self.heard, len(lines))
+                          if re.search(pattern, lines[i])), None)
+            return lines[self.heard:match + 1] if match is not None else None
+        lines = wait_for(f"Orca to say {what}", said, 20)
+        self.heard += len(lines)
+        return lines
+
+    def press(self, key, what, pattern):
+        self.xdotool("key", key)
+        return self.listen(what, pattern)
+
+    def test_results_are_spoken_once(self):
+        while "Throw the dice push button." not in self.press("Tab", "a button", "push button"):
+            pass
+        self.press("space", "the dice spinning", "Stop the dice push button")
+        result = self.press("space", "the result", "^notification ")[-2:]
+        # Back on "Throw the dice", then the result as the window shows it.
+        self.assertEqual(result[0], "Throw the dice push button.")
+        large, small = (int(face[-1]) for face in self.faces())
+        self.assertEqual(result[1], f"notification Large {large}, small {small}: "
+                         f"{'odd' if large % 2 and small % 2 else 'even'} product. 1 experiment, "
+                         f"{self.value('Number of odd products')} odd, "
+                         f"ratio {self.value('Percentage of odd products')}.")
+        # Space again throws: it is not a run.
+        self.press("space", "the dice spinning", "Stop the dice push button")
+        self.press("space", "the second result", "^notification .* 2 experiments, ")
+        self.press("Tab", "Automatic", "Automatic push button")
+        self.press("space", "the run going", "Stop push button")
+        self.listen("the run's progress", r"^notification 100 experiments, ratio \d\.\d{3}\.$")
+        stopped = self.press("space", "the run stopped", "^notification ")
+        self.assertEqual(stopped[-2], "Automatic push button.")
+        self.assertRegex(stopped[-1], r"^notification Large \d, small \d: (odd|even) product\. "
+                         r"\d{3} experiments, \d+ odd, ratio \d\.\d{3}\. Stopped\.$")
+        with open(self.log, encoding="utf-8", errors="replace") as log:
+            self.assertNotIn("ERROR", log.read())
+        print("\n".join(self.spoken()), file=sys.stderr)
 
 
 if __name__ == "__main__":

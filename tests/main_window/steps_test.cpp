@@ -130,4 +130,52 @@ TEST(Steps, LeadToTheirState) {
     }
 }
 
+// With the keyboard alone: where the focus lands after each key, and what a screen reader is
+// told, once, when a result is there (the run: every hundred experiments, and at its end).
+TEST(Steps, TheKeyboardLandsWhereThePupilGoesOnAndResultsAreAnnouncedOnce) {
+    const WindowHarness harness;
+    harness.random->queueFace(3);
+    harness.random->queueFace(5);
+    harness.start();
+    harness.button(Button::ThrowDice)->setFocus();
+    const auto key = [&harness](Qt::Key pressed) {
+        QTest::keyClick(harness.window->focusWidget(), pressed);
+    };
+    const std::vector<std::tuple<std::function<void()>, Button, QString>> steps = {
+        {[&] { key(Qt::Key_Space); }, Button::StopDice, ""},
+        {[&] { key(Qt::Key_Space); }, Button::ThrowDice,
+         "Large 3, small 5: odd product. 1 experiment, 1 odd, ratio 1.000."},
+        {[&] { key(Qt::Key_Space); }, Button::StopDice, ""},
+        {[&] { key(Qt::Key_Space); }, Button::ThrowDice,
+         "Large 1, small 1: odd product. 2 experiments, 2 odd, ratio 1.000."},
+        {[&] {
+             key(Qt::Key_Tab);
+             key(Qt::Key_Space);
+             for (int tick = 0; tick < 98; ++tick) {
+                 harness.window->runStep();
+             }
+         },
+         Button::Stop, "100 experiments, ratio 1.000."},
+        {[&] { key(Qt::Key_Space); }, Button::Automatic,
+         "Large 1, small 1: odd product. 100 experiments, 100 odd, ratio 1.000. Stopped."},
+        {[&] {
+             key(Qt::Key_Space);
+             harness.runToItsEnd();
+         },
+         Button::GraphDisplay,
+         "200 experiments, ratio 1.000.|300 experiments, ratio 1.000.|400 experiments, ratio "
+         "1.000.|500 experiments, ratio 1.000.|600 experiments, ratio 1.000.|700 experiments, "
+         "ratio 1.000.|800 experiments, ratio 1.000.|900 experiments, ratio 1.000.|1000 "
+         "experiments, ratio 1.000.|Large 1, small 1: odd product. 1000 experiments, 1000 odd, "
+         "ratio 1.000. Run finished."},
+        {[&] { harness.button(Button::Init)->click(); }, Button::ThrowDice, "Started afresh."},
+    };
+    for (const auto& [act, focus, said] : steps) {
+        const int before = harness.announcer->said.size();
+        act();
+        EXPECT_EQ(harness.window->focusWidget(), harness.button(focus)) << said.toStdString();
+        EXPECT_EQ(harness.announcer->said.mid(before).join('|').toStdString(), said.toStdString());
+    }
+}
+
 }  // namespace

@@ -30,15 +30,17 @@ struct WindowHarness {
         auto answering = std::make_unique<AnsweringNotice>();
         auto keeping = std::make_unique<RecordingClipboard>();
         auto asking = std::make_unique<AnsweringSaveDialog>();
+        auto announcing = std::make_unique<RecordingAnnouncer>();
         random = generator ? nullptr : scripted.get();
         sound = recording.get();
         notice = answering.get();
         clipboard = keeping.get();
         dialog = asking.get();
+        announcer = announcing.get();
         window = std::make_unique<ExperimentWindow>(ExperimentServices{
             std::make_unique<FrozenClock>(), generator ? std::move(generator) : std::move(scripted),
             std::move(recording), std::move(answering), std::move(keeping), std::move(asking),
-            [this] { ++programEnds; }});
+            std::move(announcing), [this] { ++programEnds; }});
     }
 
     // Shown and activated, as at start-up.
@@ -107,6 +109,7 @@ struct WindowHarness {
     AnsweringNotice* notice = nullptr;
     RecordingClipboard* clipboard = nullptr;
     AnsweringSaveDialog* dialog = nullptr;
+    RecordingAnnouncer* announcer = nullptr;
     int programEnds = 0;
     std::unique_ptr<ExperimentWindow> window;
 };
