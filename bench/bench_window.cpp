@@ -1,14 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "bench_window.h"
 
+#include <QTimer>
 #include <QtGlobal>
+
+#include "control_table.h"
 
 #include "mixing_generator.h"
 #include "system_clock.h"
 
 namespace {
 
-class SilentSound final : public platform::SoundControl {
+class SilentSound final : public sound::SoundControl {
 public:
     void stop() override {}
     void close() override {}
@@ -28,16 +31,25 @@ std::unique_ptr<ExperimentWindow> makeBenchWindow() {
     return std::make_unique<ExperimentWindow>(ExperimentServices{
         std::make_unique<platform::SystemClock>(), std::make_unique<experiment::MixingGenerator>(),
         std::make_unique<SilentSound>(), std::make_unique<SilentNotice>(),
-        std::make_unique<platform::SystemClipboard>(),
-        std::make_unique<platform::SystemSaveDialog>(),
+        std::make_unique<take_away::SystemClipboard>(),
+        std::make_unique<take_away::SystemSaveDialog>(),
         std::make_unique<platform::AccessibleAnnouncer>(), [] {}});
 }
 
-platform::TakeAway benchTakeAway() {
-    static platform::SystemClipboard clipboard;
-    static platform::SystemSaveDialog dialog;
+take_away::TakeAway benchTakeAway() {
+    static take_away::SystemClipboard clipboard;
+    static take_away::SystemSaveDialog dialog;
     static SilentNotice notice;
     return {clipboard, dialog, notice};
+}
+
+QTimer* runTimerOf(const ExperimentWindow& window) {
+    for (const controls::Control& control : controls::experimentWindowControls()) {
+        if (control.kind == controls::Kind::Timer && control.timer == controls::Timer::Run) {
+            return window.findChild<QTimer*>(QString::fromStdString(control.id));
+        }
+    }
+    return nullptr;
 }
 
 void useOffscreenByDefault() {

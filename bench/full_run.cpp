@@ -11,10 +11,10 @@
 int main(int argc, char* argv[]) {
     useOffscreenByDefault();
     QApplication app(argc, argv);
-    const auto form = makeBenchWindow();
-    form->show();
+    const auto window = makeBenchWindow();
+    window->show();
     QApplication::processEvents();
-    auto* run = form->findChild<QTimer*>(QStringLiteral("Timer3"));
+    auto* run = runTimerOf(*window);
 
     QElapsedTimer elapsed;
     QTimer watch;
@@ -24,11 +24,11 @@ int main(int argc, char* argv[]) {
         }
     });
     elapsed.start();
-    form->startRun();
+    window->startRun();
     watch.start(5);
     QApplication::exec();
     const double seconds = static_cast<double>(elapsed.nsecsElapsed()) / 1e9;
     std::printf("Full automatic run: %d experiments in %.2f s (1001 ticks of 100 ms: 100.10 s)\n",
-                form->record().experimentCount, seconds);
-    return form->record().experimentCount == experiment::kExperimentLimit ? 0 : 1;
+                window->tally().record().experimentCount, seconds);
+    return window->tally().record().experimentCount == experiment::kExperimentLimit ? 0 : 1;
 }

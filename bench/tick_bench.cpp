@@ -10,29 +10,29 @@
 namespace {
 
 // Starts the window's run again once it has reached the limit, outside the timing.
-void restartAtTheLimit(benchmark::State& state, ExperimentWindow& form) {
-    if (form.record().experimentCount >= experiment::kExperimentLimit) {
+void restartAtTheLimit(benchmark::State& state, ExperimentWindow& window) {
+    if (window.tally().record().experimentCount >= experiment::kExperimentLimit) {
         state.PauseTiming();
-        form.startAfresh();
-        form.startRun();
-        form.findChild<QTimer*>(QStringLiteral("Timer3"))->stop();
+        window.startAfresh();
+        window.startRun();
+        runTimerOf(window)->stop();
         state.ResumeTiming();
     }
 }
 
 void automaticTick(benchmark::State& state, bool repaint) {
-    const auto form = makeBenchWindow();
-    form->show();
+    const auto window = makeBenchWindow();
+    window->show();
     QApplication::processEvents();
-    form->startRun();
+    window->startRun();
     // The benchmark drives the ticks itself.
-    form->findChild<QTimer*>(QStringLiteral("Timer3"))->stop();
+    runTimerOf(*window)->stop();
     for (auto _ : state) {  // NOLINT(clang-analyzer-deadcode.DeadStores)
-        form->runStep();
+        window->runStep();
         if (repaint) {
-            form->repaint();
+            window->repaint();
         }
-        restartAtTheLimit(state, *form);
+        restartAtTheLimit(state, *window);
     }
 }
 
@@ -44,27 +44,27 @@ void BM_AutomaticTickWithRepaint(benchmark::State& state) {
 }
 
 void BM_ManualRecordWithRepaint(benchmark::State& state) {
-    const auto form = makeBenchWindow();
-    form->show();
+    const auto window = makeBenchWindow();
+    window->show();
     QApplication::processEvents();
     for (auto _ : state) {  // NOLINT(clang-analyzer-deadcode.DeadStores)
-        form->throwDice();
-        form->rollLargeDie();
-        form->rollSmallDie();
-        form->stopDice();
-        form->repaint();
-        restartAtTheLimit(state, *form);
+        window->throwDice();
+        window->rollLargeDie();
+        window->rollSmallDie();
+        window->stopDice();
+        window->repaint();
+        restartAtTheLimit(state, *window);
     }
 }
 
 void BM_GraphOfAThousandExperiments(benchmark::State& state) {
-    experiment::ExperimentRecord shared;
-    shared.experimentCount = experiment::kExperimentLimit;
+    experiment::Tally tally;
     for (int n = 1; n <= experiment::kExperimentLimit; ++n) {
-        shared.ratioHistory.at(n) = static_cast<float>((n * 7919) % 1000) / 1000.0F;
+        tally.record(static_cast<std::int16_t>(n % 6 + 1),
+                     static_cast<std::int16_t>(n * 7 % 6 + 1));
     }
     platform::ActivationTracker tracker;
-    GraphWindow graph(shared, tracker, benchTakeAway());
+    GraphWindow graph(tally, tracker, benchTakeAway());
     for (auto _ : state) {  // NOLINT(clang-analyzer-deadcode.DeadStores)
         graph.onActivated();
     }

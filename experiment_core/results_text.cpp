@@ -73,16 +73,14 @@ std::string resultsHtml(const Tally& tally, const SummaryWords& words) {
 
 std::string throwsCsv(const Tally& tally) {
     std::string csv = "experiment,large,small,odd,odd_so_far,ratio\r\n";
-    int odd = 0;
     int number = 0;
-    for (const Tally::Throw& pair : tally.throws()) {
-        const bool isOdd = pair.large >= 1 && pair.large <= kFaces && pair.small >= 1 &&
-                           pair.small <= kFaces && isOddPair(pair.large, pair.small);
-        odd += isOdd ? 1 : 0;
+    int oddBefore = 0;
+    for (const Throw& pair : tally.throws()) {
         ++number;
         csv += std::to_string(number) + "," + std::to_string(pair.large) + "," +
-               std::to_string(pair.small) + "," + (isOdd ? "1" : "0") + "," + std::to_string(odd) +
-               "," + ratioText(odd, number) + "\r\n";
+               std::to_string(pair.small) + "," + (pair.oddSoFar > oddBefore ? "1" : "0") + "," +
+               std::to_string(pair.oddSoFar) + "," + ratioText(pair.oddSoFar, number) + "\r\n";
+        oddBefore = pair.oddSoFar;
     }
     return csv;
 }

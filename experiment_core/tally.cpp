@@ -13,41 +13,30 @@ bool isFace(int face) {
 
 }  // namespace
 
-void Tally::setFace(Die die, std::int16_t face) {
-    (die == Die::Large ? largeFace_ : smallFace_) = face;
-}
-
-bool Tally::countPhase() {
+bool Tally::record(std::int16_t large, std::int16_t small) {
     if (record_.experimentCount == std::numeric_limits<std::int16_t>::max()) {
         return false;
     }
-    ++record_.experimentCount;
-    return true;
-}
-
-void Tally::tallyPhase() {
+    const int count = ++record_.experimentCount;
     // No cell can pass the count, and the count never passes the 16-bit limit, so neither a
     // cell nor the odd sum below can overflow.
-    if (isFace(largeFace_) && isFace(smallFace_)) {
-        ++pairCounts_[largeFace_ - 1][smallFace_ - 1];
+    if (isFace(large) && isFace(small)) {
+        ++pairCounts_[large - 1][small - 1];
     }
-    throws_.push_back({largeFace_, smallFace_});
     int odd = 0;
-    for (int large = 1; large <= kFaces; large += 2) {
-        for (int small = 1; small <= kFaces; small += 2) {
-            odd += pairCount(large, small);
+    for (int row = 1; row <= kFaces; row += 2) {
+        for (int column = 1; column <= kFaces; column += 2) {
+            odd += pairCount(row, column);
         }
     }
     record_.oddCount = static_cast<std::int16_t>(odd);
-
-    const int count = record_.experimentCount;
-    if (count > 0) {
-        record_.oddRatio = static_cast<float>(static_cast<double>(record_.oddCount) / count);
-        // Experiments past the limit are shown but have no place in the history.
-        if (count <= kExperimentLimit) {
-            record_.ratioHistory[static_cast<std::size_t>(count)] = record_.oddRatio;
-        }
+    throws_.push_back({large, small, record_.oddCount});
+    record_.oddRatio = static_cast<float>(static_cast<double>(odd) / count);
+    // Experiments past the limit are shown but have no place in the history.
+    if (count <= kExperimentLimit) {
+        record_.ratioHistory[static_cast<std::size_t>(count)] = record_.oddRatio;
     }
+    return true;
 }
 
 void Tally::reset() {

@@ -5,24 +5,24 @@
 #include <QContextMenuEvent>
 #include <QPainter>
 #include <QPushButton>
-#include <algorithm>
-#include <cmath>
 
 #include "accessibility.h"
+#include "authorship.h"
 #include "number_text.h"
 #include "picture_box.h"
 #include "ratio_graph.h"
+#include "rule.h"
 #include "take_away_menu.h"
 #include "window_geometry.h"
 
-GraphWindow::GraphWindow(const experiment::ExperimentRecord& record,
-                         platform::ActivationTracker& activation,
-                         const platform::TakeAway& takeAway)
-    : record_(record),
+GraphWindow::GraphWindow(const experiment::Tally& tally, platform::ActivationTracker& activation,
+                         const take_away::TakeAway& takeAway)
+    : tally_(tally),
       canvas_(new platform::PictureBox(this)),
       takeAway_(takeAway),
-      pictureMenu_(new platform::TakeAwayMenu(this)) {
+      pictureMenu_(new take_away::TakeAwayMenu(this)) {
     setObjectName(QStringLiteral("Form2"));
+    setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(tr(" Graph ") + QString::fromUtf8(platform::kAuthorshipNotice));
     platform::setFixedClientArea(this, platform::twipsRect(3165, 1695, 9750, 5670));
 
@@ -45,7 +45,7 @@ GraphWindow::GraphWindow(const experiment::ExperimentRecord& record,
 }
 
 void GraphWindow::contextMenuEvent(QContextMenuEvent* event) {
-    pictureMenu_->popupAt(event->globalPos(), true);
+    pictureMenu_->popup(event->globalPos());
 }
 
 void GraphWindow::copyPicture() {
@@ -57,14 +57,16 @@ void GraphWindow::savePicture() {
     QBuffer buffer(&png);
     buffer.open(QIODevice::WriteOnly);
     canvas_->image().save(&buffer, "PNG");
-    platform::saveWithDialog(takeAway_, this, tr("Save picture"),
-                             QStringLiteral("pellorin-graph.png"), tr("PNG pictures (*.png)"), png);
+    take_away::saveWithDialog(takeAway_, this, tr("Save picture"),
+                              QStringLiteral("pellorin-graph.png"), tr("PNG pictures (*.png)"),
+                              png);
 }
 
 void GraphWindow::onActivated() {
+    const experiment::ExperimentRecord& record = tally_.record();
     QImage& image = canvas_->image();
     QPainter painter(&image);
-    graph::drawRatioGraph(painter, canvas_->contentsRect().size(), record_);
+    graph::drawRatioGraph(painter, canvas_->contentsRect().size(), record);
     painter.end();
     canvas_->update();
     // A screen reader says the summary when the canvas takes the focus, and reads how the
@@ -75,18 +77,17 @@ void GraphWindow::onActivated() {
     };
     QStringList reached;
     for (const int count : {10, 20, 50, 100, 200, 500, 1000}) {
-        if (count <= record_.experimentCount) {
-            const float ratio = record_.ratioHistory.at(static_cast<std::size_t>(count));
-            reached << tr("after %1: %2")
-                           .arg(count)
-                           .arg(ratioAfter(count, static_cast<int>(std::lround(
-                                                      static_cast<double>(ratio) * count))));
+        if (count <= record.experimentCount) {
+            const int odd = tally_.throws().at(static_cast<std::size_t>(count - 1)).oddSoFar;
+            //: the ratio after %1 experiments, in the graph's description
+            reached << tr("after %1: %2").arg(count).arg(ratioAfter(count, odd));
         }
     }
     platform::setSpokenText(
         canvas_,
+        //: the graph read by a screen reader: %1 experiments, %2 the latest ratio
         tr("Ratio of odd products after %1 experiments: %2; the dashed line marks 1/4")
-            .arg(record_.experimentCount)
-            .arg(ratioAfter(record_.experimentCount, record_.oddCount)),
+            .arg(record.experimentCount)
+            .arg(ratioAfter(record.experimentCount, record.oddCount)),
         reached.join(QStringLiteral(", ")));
 }

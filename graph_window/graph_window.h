@@ -2,22 +2,24 @@
 #pragma once
 
 #include "activation.h"
-#include "experiment_record.h"
 #include "secondary_window.h"
 #include "take_away.h"
+#include "tally.h"
 
 namespace platform {
 class PictureBox;
-class TakeAwayMenu;
 }  // namespace platform
+namespace take_away {
+class TakeAwayMenu;
+}  // namespace take_away
 
 // The graph window: the ratio of odd products against the number of experiments. It draws on
-// every activation, over what it drew before, and is discarded when closed.
+// every activation, over what it drew before, and deletes itself when closed.
 class GraphWindow : public platform::SecondaryWindow {
     Q_OBJECT
 public:
-    GraphWindow(const experiment::ExperimentRecord& record, platform::ActivationTracker& activation,
-                const platform::TakeAway& takeAway);
+    GraphWindow(const experiment::Tally& tally, platform::ActivationTracker& activation,
+                const take_away::TakeAway& takeAway);
 
     // Draws the graph over the canvas.
     void onActivated();
@@ -29,8 +31,8 @@ protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
-    const experiment::ExperimentRecord& record_;
+    const experiment::Tally& tally_;
     platform::PictureBox* canvas_;
-    platform::TakeAway takeAway_;
-    platform::TakeAwayMenu* pictureMenu_;
+    take_away::TakeAway takeAway_;
+    take_away::TakeAwayMenu* pictureMenu_;
 };

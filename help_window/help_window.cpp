@@ -8,6 +8,7 @@
 #include "fonts.h"
 #include "help_text.h"
 #include "picture_box.h"
+#include "rule.h"
 #include "window_geometry.h"
 
 HelpWindow::HelpWindow(platform::ActivationTracker& activation)

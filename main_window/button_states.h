@@ -18,11 +18,13 @@ enum class Setting { On, Off, Kept };
 
 using Row = std::array<Setting, kButtonCount>;
 
-// What a step sets: each button, in the order of Button, and the button that takes the
-// keyboard focus when the step disables the focused one (a pupil who stops the dice with the
-// keyboard lands on "Throw the dice" again, not on the next button Qt would pick).
+// What a step sets: each button, in the order of Button; whether the results can be taken
+// away (not while the numbers change); and the button that takes the keyboard focus when the
+// step disables the focused one (a pupil who stops the dice with the keyboard lands on "Throw
+// the dice" again, not on the next button Qt would pick).
 struct StepSettings {
     Row buttons;
+    Setting takeAway;
     Button focus;
 };
 

@@ -4,6 +4,7 @@
 #include <QCoreApplication>
 #include <QLabel>
 #include <QPushButton>
+#include <QTimer>
 
 #include "accessibility.h"
 #include "caption_style.h"
@@ -12,7 +13,7 @@
 #include "fonts.h"
 #include "framed_label.h"
 #include "keyboard.h"
-#include "secondary_window.h"
+#include "rule.h"
 #include "window_geometry.h"
 
 namespace controls {
@@ -102,16 +103,18 @@ DieFaceView* createDieFace(QWidget* window, const Control& control) {
     return placed(new DieFaceView(assets::facePicture(control.face), window), control);
 }
 
-QWidget* createSoundControlPlaceholder(QWidget* window, const Control& control) {
-    auto* hidden = new QWidget(window);
-    hidden->setHidden(true);
-    return placed(hidden, control);
-}
-
 QWidget* createRule(QWidget* window, const Control& control) {
     QWidget* rule = placed(platform::addRule(window, {}, {}), control);
     rule->lower();
     return rule;
+}
+
+QTimer* createTimer(QWidget* window, const Control& control) {
+    auto* timer = new QTimer(window);
+    timer->setObjectName(QString::fromStdString(control.id));
+    timer->setTimerType(Qt::PreciseTimer);
+    timer->setInterval(control.interval);
+    return timer;
 }
 
 }  // namespace controls

@@ -5,6 +5,7 @@
 
 class QPushButton;
 class QLabel;
+class QTimer;
 class QWidget;
 class DieFaceView;
 
@@ -15,9 +16,9 @@ namespace controls {
 QPushButton* createButton(QWidget* window, const Control& control);
 QLabel* createLabel(QWidget* window, const Control& control);
 DieFaceView* createDieFace(QWidget* window, const Control& control);
-// The sound control has no face: a hidden placeholder that keeps its id.
-QWidget* createSoundControlPlaceholder(QWidget* window, const Control& control);
 // The rule lies under the controls created before it.
 QWidget* createRule(QWidget* window, const Control& control);
+// A timer, precise to the millisecond, stopped.
+QTimer* createTimer(QWidget* window, const Control& control);
 
 }  // namespace controls

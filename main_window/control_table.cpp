@@ -54,6 +54,11 @@ Control& Control::inTable() {
     table = true;
     return *this;
 }
+Control& Control::asTimer(Timer which, int milliseconds) {
+    timer = which;
+    interval = milliseconds;
+    return *this;
+}
 Control& Control::asDieFace(experiment::Die which, int shownFace) {
     die = which;
     face = shownFace;
@@ -147,6 +152,7 @@ Control columnHeader(std::string id, int face) {
 
 std::vector<Control> buildTable() {
     std::vector<Control> table = {
+        Control(Kind::Timer, "Timer3").asTimer(Timer::Run, 100),
         button(Button::Stop, "Command3", QT_TRANSLATE_NOOP("ExperimentWindow", "Stop"))
             .at(4920, 6360, 1935, 615)
             .font(kLarge, true),
@@ -164,7 +170,6 @@ std::vector<Control> buildTable() {
                QT_TRANSLATE_NOOP("ExperimentWindow", "Graph display"))
             .at(360, 6360, 1935, 615)
             .font(kMedium, true),
-        Control(Kind::SoundControl, "MMControl1").at(3960, 480, 3540, 330),
         button(Button::Init, "Command5", QT_TRANSLATE_NOOP("ExperimentWindow", "Init"))
             .at(6960, 0, 855, 375)
             .font(kSmall, false),
@@ -236,6 +241,8 @@ std::vector<Control> buildTable() {
                         .captioned(QT_TRANSLATE_NOOP("ExperimentWindow", "Large dice"))
                         .coloured(Colour::ButtonFace, Colour::ButtonText)
                         .framed(false));
+    table.push_back(Control(Kind::Timer, "Timer1").asTimer(Timer::LargeDie, 50));
+    table.push_back(Control(Kind::Timer, "Timer2").asTimer(Timer::SmallDie, 50));
     return table;
 }
 

@@ -10,13 +10,16 @@
 
 namespace controls {
 
-enum class Kind { Button, Label, DieFace, SoundControl, Rule };
+enum class Kind { Button, Label, DieFace, Rule, Timer };
 
 // Where a colour comes from: the desktop's scheme or a fixed value.
 enum class Colour { ButtonFace, ButtonText, WindowText, White, LightCyan, Black, Blue };
 
 // The values the summary labels show.
 enum class Value { None, ExperimentCount, OddCount, Ratio };
+
+// The window's timers: one spins each die, one drives the automatic run.
+enum class Timer { LargeDie, SmallDie, Run };
 
 // A rectangle in twips from the client area's top-left corner. For a rule, its start and
 // extent.
@@ -44,6 +47,7 @@ struct Control {
     Control& asCell(int largeFace, int smallFace);
     Control& inTable();
     Control& asDieFace(experiment::Die which, int shownFace);
+    Control& asTimer(Timer which, int milliseconds);
 
     // The control's id (its object name), as in the design: "Command8", "d35", "Image1(3)".
     std::string id;
@@ -74,6 +78,8 @@ struct Control {
     bool table = false;
     experiment::Die die = experiment::Die::Large;  // die faces: the die and its face
     int face = 0;
+    Timer timer = Timer::Run;  // timers: which, and their interval
+    int interval = 0;
 };
 
 // Every control of the experiment window, in the order the window creates them.

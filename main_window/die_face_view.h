@@ -10,7 +10,6 @@ class DieFaceView : public QWidget {
     Q_OBJECT
 public:
     DieFaceView(QImage picture, QWidget* parent);
-    [[nodiscard]] const QImage& picture() const { return picture_; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -9,10 +9,10 @@
 ExperimentServices systemServices() {
     return {std::make_unique<platform::SystemClock>(),
             std::make_unique<experiment::MixingGenerator>(),
-            std::make_unique<platform::ModuleSoundControl>(),
+            std::make_unique<sound::ModuleSoundControl>(),
             std::make_unique<platform::MessageNoticeBox>(),
-            std::make_unique<platform::SystemClipboard>(),
-            std::make_unique<platform::SystemSaveDialog>(),
+            std::make_unique<take_away::SystemClipboard>(),
+            std::make_unique<take_away::SystemSaveDialog>(),
             std::make_unique<platform::AccessibleAnnouncer>(),
             [] { QCoreApplication::exit(0); }};
 }

@@ -14,10 +14,10 @@
 struct ExperimentServices {
     std::unique_ptr<experiment::Clock> clock;
     std::unique_ptr<experiment::RandomSource> random;
-    std::unique_ptr<platform::SoundControl> sound;
+    std::unique_ptr<sound::SoundControl> sound;
     std::unique_ptr<platform::NoticeBox> notice;
-    std::unique_ptr<platform::Clipboard> clipboard;
-    std::unique_ptr<platform::SaveDialog> saveDialog;
+    std::unique_ptr<take_away::Clipboard> clipboard;
+    std::unique_ptr<take_away::SaveDialog> saveDialog;
     std::unique_ptr<platform::Announcer> announcer;
     // Ends the program; nothing of it runs afterwards.
     std::function<void()> endProgram;

@@ -7,15 +7,15 @@
 #include <QTimer>
 
 #include "accessibility.h"
+#include "authorship.h"
 #include "control_factory.h"
 #include "control_table.h"
 #include "die_face_view.h"
+#include "experiment_results.h"
 #include "face_pictures.h"
 #include "graph_window.h"
 #include "help_window.h"
 #include "number_text.h"
-#include "results_text.h"
-#include "take_away_menu.h"
 #include "window_geometry.h"
 
 namespace {
@@ -27,24 +27,15 @@ QString text(const std::string& value) {
     return QString::fromStdString(value);
 }
 
-QTimer* preciseTimer(QObject* window, const char* id, int milliseconds) {
-    auto* timer = new QTimer(window);
-    timer->setObjectName(QString::fromUtf8(id));
-    timer->setTimerType(Qt::PreciseTimer);
-    timer->setInterval(milliseconds);
-    return timer;
-}
-
 }  // namespace
 
 ExperimentWindow::ExperimentWindow(ExperimentServices services, QWidget* parent)
     : QWidget(parent),
       services_(std::move(services)),
       roller_(*services_.clock, *services_.random),
-      largeDieTimer_(preciseTimer(this, "Timer1", 50)),
-      smallDieTimer_(preciseTimer(this, "Timer2", 50)),
-      runTimer_(preciseTimer(this, "Timer3", 100)),
-      activation_(this) {
+      activation_(new platform::ActivationTracker(this)),
+      results_(new ExperimentResults(
+          this, tally_, {*services_.clipboard, *services_.saveDialog, *services_.notice})) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(tr("Pellorin") + QLatin1Char(' ') +
                    QString::fromUtf8(platform::kAuthorshipNotice));
@@ -53,7 +44,6 @@ ExperimentWindow::ExperimentWindow(ExperimentServices services, QWidget* parent)
     QPalette colours = palette();
     colours.setColor(QPalette::Window, colours.color(QPalette::Button));
     setPalette(colours);
-    buildResultsMenu();
     buildControls();
 
     connect(largeDieTimer_, &QTimer::timeout, this, &ExperimentWindow::rollLargeDie);
@@ -73,10 +63,14 @@ ExperimentWindow::ExperimentWindow(ExperimentServices services, QWidget* parent)
     for (const auto& [which, handler] : handlers) {
         connect(button(which), &QPushButton::clicked, this, handler);
     }
-    activation_.watch(this, [this] { onActivated(); });
+    activation_->watch(this, [this] { onActivated(); });
 }
 
 ExperimentWindow::~ExperimentWindow() = default;
+
+GraphWindow* ExperimentWindow::graphWindow() const {
+    return graph_;
+}
 
 void ExperimentWindow::buildControls() {
     using controls::Kind;
@@ -91,7 +85,7 @@ void ExperimentWindow::buildControls() {
                 QLabel* label = controls::createLabel(this, control);
                 if (control.table) {
                     // Resting the pointer on the table tells how to take the results away.
-                    label->setToolTip(resultsMenu_->hint());
+                    label->setToolTip(results_->menu()->hint());
                 }
                 if (control.large > 0) {
                     cells_.at(control.large - 1).at(control.small - 1) = label;
@@ -110,12 +104,16 @@ void ExperimentWindow::buildControls() {
                 faces.at(control.face - 1) = controls::createDieFace(this, control);
                 break;
             }
-            case Kind::SoundControl:
-                controls::createSoundControlPlaceholder(this, control);
-                break;
             case Kind::Rule:
                 controls::createRule(this, control);
                 break;
+            case Kind::Timer: {
+                QTimer* timer = controls::createTimer(this, control);
+                (control.timer == controls::Timer::LargeDie   ? largeDieTimer_
+                 : control.timer == controls::Timer::SmallDie ? smallDieTimer_
+                                                              : runTimer_) = timer;
+                break;
+            }
         }
     }
     // Keyboard focus moves among the buttons in this order.
@@ -127,41 +125,8 @@ void ExperimentWindow::buildControls() {
     }
 }
 
-void ExperimentWindow::buildResultsMenu() {
-    resultsMenu_ = new platform::TakeAwayMenu(this);
-    resultsMenu_->addEntry(tr("Copy results"), QKeySequence::Copy, this,
-                           &ExperimentWindow::copyResults);
-    resultsMenu_->addEntry(tr("Save throws as CSV..."), QKeySequence::Save, this,
-                           &ExperimentWindow::saveThrows);
-}
-
 void ExperimentWindow::contextMenuEvent(QContextMenuEvent* event) {
-    resultsMenu_->popupAt(event->globalPos(), !diceOrRunMoving());
-}
-
-void ExperimentWindow::copyResults() {
-    if (diceOrRunMoving()) {
-        return;
-    }
-    const experiment::SummaryWords words{
-        tr("Large＼Small").toStdString(), tr("Number of experiments").toStdString(),
-        tr("Number of odd products").toStdString(), tr("Percentage of odd products").toStdString()};
-    services_.clipboard->putText(text(experiment::resultsTabSeparated(tally_, words)),
-                                 text(experiment::resultsHtml(tally_, words)));
-}
-
-void ExperimentWindow::saveThrows() {
-    if (diceOrRunMoving()) {
-        return;
-    }
-    platform::saveWithDialog(takeAway(), this, tr("Save throws as CSV"),
-                             QStringLiteral("pellorin-throws.csv"),
-                             tr("Comma-separated values (*.csv)"),
-                             QByteArray::fromStdString(experiment::throwsCsv(tally_)));
-}
-
-platform::TakeAway ExperimentWindow::takeAway() const {
-    return {*services_.clipboard, *services_.saveDialog, *services_.notice};
+    results_->menu()->popup(event->globalPos());
 }
 
 QPushButton* ExperimentWindow::button(Button which) const {
@@ -182,6 +147,9 @@ void ExperimentWindow::applyButtonStep(Step step) {
             }
             buttons_.at(i)->setEnabled(setting == buttons::Setting::On);
         }
+    }
+    if (settings.takeAway != buttons::Setting::Kept) {
+        results_->menu()->setAvailable(settings.takeAway == buttons::Setting::On);
     }
 }
 
@@ -229,24 +197,21 @@ void ExperimentWindow::rollSmallDie() {
 }
 
 void ExperimentWindow::rollDie(experiment::Die die) {
-    auto& faces = die == experiment::Die::Large ? largeDieFaces_ : smallDieFaces_;
-    for (QWidget* face : faces) {
-        face->setVisible(false);
+    const bool large = die == experiment::Die::Large;
+    auto& pictures = large ? largeDieFaces_ : smallDieFaces_;
+    for (QWidget* picture : pictures) {
+        picture->setVisible(false);
     }
     const std::int16_t face = roller_.roll();
-    tally_.setFace(die, face);
-    faces.at(static_cast<std::size_t>(face - 1))->setVisible(true);
+    faces_.at(large ? 0 : 1) = face;
+    pictures.at(static_cast<std::size_t>(face - 1))->setVisible(true);
 }
 
 void ExperimentWindow::stopDice() {
-    // At the counter's limit the dice stop, and nothing is recorded.
-    const bool counted = tally_.countPhase();
     largeDieTimer_->stop();
     smallDieTimer_->stop();
     applyButtonStep(Step::StopDice);
-    if (counted) {
-        tallyExperiment();
-    }
+    recordThrow();
     announce(latestResult());
 }
 
@@ -258,23 +223,23 @@ void ExperimentWindow::startRun() {
 void ExperimentWindow::runStep() {
     // At or past the limit (manual experiments can pass it) the run is over: a tick there
     // would have no place in the history for its experiment.
-    if (record_.experimentCount >= experiment::kExperimentLimit) {
+    const experiment::ExperimentRecord& record = tally_.record();
+    if (record.experimentCount >= experiment::kExperimentLimit) {
         applyButtonStep(Step::RunEnd);
         runTimer_->stop();
         //: announced to a screen reader after the last experiment of an automatic run
         announce(latestResult() + QLatin1Char(' ') + tr("Run finished."));
         return;
     }
-    tally_.countPhase();
     rollDie(experiment::Die::Large);
     rollDie(experiment::Die::Small);
-    tallyExperiment();
+    recordThrow();
     // A screen reader hears how the run goes every hundred experiments, not at every tick.
-    if (record_.experimentCount % 100 == 0) {
+    if (record.experimentCount % 100 == 0) {
         //: announced to a screen reader every hundred experiments of a run: count, ratio
         announce(tr("%1 experiments, ratio %2.")
-                     .arg(record_.experimentCount)
-                     .arg(text(experiment::ratioText(record_.oddCount, record_.experimentCount))));
+                     .arg(record.experimentCount)
+                     .arg(text(experiment::ratioText(record.oddCount, record.experimentCount))));
     }
 }
 
@@ -285,21 +250,14 @@ void ExperimentWindow::stopRun() {
     announce(latestResult() + QLatin1Char(' ') + tr("Stopped."));
 }
 
-void ExperimentWindow::tallyExperiment() {
-    tally_.tallyPhase();
-    showTable();
-    showCounts();
+void ExperimentWindow::recordThrow() {
+    // At the counter's 16-bit limit nothing more is recorded, and nothing changes.
+    if (tally_.record(faces_.at(0), faces_.at(1))) {
+        showTally();
+    }
 }
 
-void ExperimentWindow::showCounts() {
-    platform::showOnSpokenLabel(countLabel_,
-                                text(experiment::counterText(record_.experimentCount)));
-    platform::showOnSpokenLabel(oddCountLabel_, text(experiment::counterText(tally_.oddCount())));
-    platform::showOnSpokenLabel(
-        ratioLabel_, text(experiment::ratioText(record_.oddCount, record_.experimentCount)));
-}
-
-void ExperimentWindow::showTable() {
+void ExperimentWindow::showTally() {
     for (int large = 1; large <= experiment::kFaces; ++large) {
         for (int small = 1; small <= experiment::kFaces; ++small) {
             platform::showOnSpokenLabel(
@@ -307,21 +265,27 @@ void ExperimentWindow::showTable() {
                 text(experiment::counterText(tally_.pairCount(large, small))));
         }
     }
+    const experiment::ExperimentRecord& record = tally_.record();
+    platform::showOnSpokenLabel(countLabel_, text(experiment::counterText(record.experimentCount)));
+    platform::showOnSpokenLabel(oddCountLabel_, text(experiment::counterText(record.oddCount)));
+    platform::showOnSpokenLabel(
+        ratioLabel_, text(experiment::ratioText(record.oddCount, record.experimentCount)));
 }
 
 QString ExperimentWindow::latestResult() const {
-    const int count = record_.experimentCount;
-    const QString ratio = text(experiment::ratioText(record_.oddCount, count));
-    const QString totals =
+    const experiment::ExperimentRecord& record = tally_.record();
+    const int count = record.experimentCount;
+    const QString ratio = text(experiment::ratioText(record.oddCount, count));
+    QString totals =
         count == 1
             //: announced after a result: the odd count, the ratio
-            ? tr("1 experiment, %1 odd, ratio %2.").arg(record_.oddCount).arg(ratio)
+            ? tr("1 experiment, %1 odd, ratio %2.").arg(record.oddCount).arg(ratio)
             //: announced after a result: the count, the odd count, the ratio
-            : tr("%1 experiments, %2 odd, ratio %3.").arg(count).arg(record_.oddCount).arg(ratio);
+            : tr("%1 experiments, %2 odd, ratio %3.").arg(count).arg(record.oddCount).arg(ratio);
     if (tally_.throws().empty()) {
         return totals;
     }
-    const experiment::Tally::Throw& last = tally_.throws().back();
+    const experiment::Throw& last = tally_.throws().back();
     const QString faces = experiment::isOddPair(last.large, last.small)
                               //: announced after a throw: its two faces
                               ? tr("Large %1, small %2: odd product.")
@@ -345,8 +309,7 @@ void ExperimentWindow::playChime(const QString& fileName) {
 void ExperimentWindow::startAfresh() {
     playChime(QStringLiteral("pinpon.wav"));
     tally_.reset();
-    showTable();
-    showCounts();
+    showTally();
     applyButtonStep(Step::Init);
     //: announced to a screen reader after Init
     announce(tr("Started afresh."));
@@ -355,7 +318,7 @@ void ExperimentWindow::startAfresh() {
 void ExperimentWindow::showHelp() {
     playChime(QStringLiteral("pinpon.wav"));
     if (!help_) {
-        help_ = std::make_unique<HelpWindow>(activation_);
+        help_ = std::make_unique<HelpWindow>(*activation_);
         connect(help_.get(), &HelpWindow::closed, this, [this] { platform::showModeless(this); });
     }
     platform::showModeless(help_.get());
@@ -363,16 +326,16 @@ void ExperimentWindow::showHelp() {
 
 void ExperimentWindow::showGraph() {
     hide();
-    if (!graph_) {
-        graph_ = std::make_unique<GraphWindow>(record_, activation_, takeAway());
-        connect(graph_.get(), &GraphWindow::closed, this, [this] {
-            // The closed window is discarded once its close has finished; a "Graph display"
-            // right after it creates a new one.
-            graph_.release()->deleteLater();
+    if (graph_ == nullptr) {
+        graph_ = new GraphWindow(tally_, *activation_,
+                                 {*services_.clipboard, *services_.saveDialog, *services_.notice});
+        connect(graph_, &GraphWindow::closed, this, [this] {
+            // The closed window deletes itself; a "Graph display" right after it makes anew.
+            graph_ = nullptr;
             platform::showModeless(this);
         });
     }
-    platform::showModeless(graph_.get());
+    platform::showModeless(graph_);
 }
 
 void ExperimentWindow::exitProgram() {

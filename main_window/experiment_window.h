@@ -1,23 +1,21 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QPointer>
 #include <QWidget>
 #include <array>
 #include <memory>
 
 #include "activation.h"
 #include "button_states.h"
-#include "experiment_record.h"
 #include "experiment_services.h"
 #include "tally.h"
 
 class QLabel;
 class QPushButton;
 class QTimer;
+class ExperimentResults;
 class GraphWindow;
-namespace platform {
-class TakeAwayMenu;
-}
 class HelpWindow;
 
 // The experiment window: the dice, the table of face pairs, the summary and the buttons.
@@ -30,8 +28,7 @@ public:
     ~ExperimentWindow() override;
 
     [[nodiscard]] const experiment::Tally& tally() const { return tally_; }
-    [[nodiscard]] const experiment::ExperimentRecord& record() const { return record_; }
-    [[nodiscard]] GraphWindow* graphWindow() const { return graph_.get(); }
+    [[nodiscard]] GraphWindow* graphWindow() const;
     [[nodiscard]] HelpWindow* helpWindow() const { return help_.get(); }
 
     // The window became the active one: both dice show face 1, and only the buttons that
@@ -51,9 +48,6 @@ public:
     void showGraph();
     void showHelp();
     void exitProgram();
-    // Taking the results away (context menu, Ctrl+C, Ctrl+S), only while nothing moves.
-    void copyResults();
-    void saveThrows();
 
 protected:
     // Closing the window through its frame ends the program as "Exit" does: hiding it would
@@ -66,28 +60,29 @@ protected:
 
 private:
     void buildControls();
-    void buildResultsMenu();
     void applyButtonStep(buttons::Step step);
     [[nodiscard]] QPushButton* button(buttons::Button which) const;
     void rollDie(experiment::Die die);
-    void tallyExperiment();
-    void showCounts();
-    void showTable();
+    // Records the faces the dice show as one experiment, and shows the tally.
+    void recordThrow();
+    void showTally();
     // The latest experiment and the totals, as a screen reader announces them.
     [[nodiscard]] QString latestResult() const;
     void announce(const QString& text);
     void playChime(const QString& fileName);
     [[nodiscard]] bool diceOrRunMoving() const;
-    [[nodiscard]] platform::TakeAway takeAway() const;
 
-    experiment::ExperimentRecord record_;
-    experiment::Tally tally_{record_};
     ExperimentServices services_;
     experiment::DieRoller roller_;
+    experiment::Tally tally_;
+    // The faces the dice show, large then small.
+    std::array<std::int16_t, 2> faces_{};
 
-    QTimer* largeDieTimer_;
-    QTimer* smallDieTimer_;
-    QTimer* runTimer_;
+    platform::ActivationTracker* activation_;
+    ExperimentResults* results_;
+    QTimer* largeDieTimer_ = nullptr;
+    QTimer* smallDieTimer_ = nullptr;
+    QTimer* runTimer_ = nullptr;
     std::array<QPushButton*, buttons::kButtonCount> buttons_{};
     // Indexed by face - 1.
     std::array<QWidget*, experiment::kFaces> largeDieFaces_{};
@@ -97,10 +92,10 @@ private:
     QLabel* countLabel_ = nullptr;
     QLabel* oddCountLabel_ = nullptr;
     QLabel* ratioLabel_ = nullptr;
-
-    platform::TakeAwayMenu* resultsMenu_ = nullptr;
     bool shownBefore_ = false;
-    platform::ActivationTracker activation_;
-    std::unique_ptr<GraphWindow> graph_;
+
+    // Top-level windows have no parent: the graph window deletes itself when closed, the
+    // help window, only ever hidden, belongs to this one.
+    QPointer<GraphWindow> graph_;
     std::unique_ptr<HelpWindow> help_;
 };

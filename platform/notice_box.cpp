@@ -7,7 +7,7 @@ namespace platform {
 
 void MessageNoticeBox::inform(QWidget* owner, const QString& title, const QString& text) {
     QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::Ok, owner);
-    box.setObjectName(QStringLiteral("ExitNotice"));
+    box.setObjectName(QStringLiteral("Notice"));
     box.setWindowModality(Qt::ApplicationModal);
     box.setEscapeButton(QMessageBox::Ok);
     box.exec();

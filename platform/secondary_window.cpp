@@ -24,13 +24,4 @@ QPushButton* SecondaryWindow::addCloseButton(const QString& id, const QRect& pla
     return button;
 }
 
-QWidget* addRule(QWidget* window, const QString& name, const QRect& place) {
-    auto* rule = new QWidget(window);
-    rule->setObjectName(name);
-    rule->setGeometry(place);
-    rule->setAutoFillBackground(true);
-    rule->setBackgroundRole(QPalette::WindowText);
-    return rule;
-}
-
 }  // namespace platform

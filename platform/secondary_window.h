@@ -25,7 +25,4 @@ protected:
     QPushButton* addCloseButton(const QString& id, const QRect& place);
 };
 
-// A one-pixel rule in the window-text colour.
-QWidget* addRule(QWidget* window, const QString& name, const QRect& place);
-
 }  // namespace platform

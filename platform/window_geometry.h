@@ -16,9 +16,6 @@ inline QRect twipsRect(int left, int top, int width, int height) {
     return {twipsToPixels(left), twipsToPixels(top), twipsToPixels(width), twipsToPixels(height)};
 }
 
-// The notice of authorship and date that follows a window's title in its caption.
-inline constexpr char kAuthorshipNotice[] = "(C) 2022 The Pellorin developers";
-
 // A top-level window with a fixed client area at its designed place, which cannot be
 // maximized. Where the place does not lie on the screen (a small screen, or a large desktop
 // scale), the window moves just enough to lie on the screen's available area.

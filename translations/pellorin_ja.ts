@@ -2,6 +2,25 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ja_JP">
 <context>
+    <name>ExperimentResults</name>
+    <message>
+        <source>Copy results</source>
+        <translation>結果をコピー</translation>
+    </message>
+    <message>
+        <source>Save throws as CSV...</source>
+        <translation>1回ごとの記録をCSVで保存...</translation>
+    </message>
+    <message>
+        <source>Save throws as CSV</source>
+        <translation>1回ごとの記録をCSVで保存</translation>
+    </message>
+    <message>
+        <source>Comma-separated values (*.csv)</source>
+        <translation>CSVファイル (*.csv)</translation>
+    </message>
+</context>
+<context>
     <name>ExperimentWindow</name>
     <message>
         <source>Stop</source>
@@ -62,22 +81,6 @@
     <message>
         <source>Pellorin</source>
         <translation>Pellorin</translation>
-    </message>
-    <message>
-        <source>Copy results</source>
-        <translation>結果をコピー</translation>
-    </message>
-    <message>
-        <source>Save throws as CSV...</source>
-        <translation>1回ごとの記録をCSVで保存...</translation>
-    </message>
-    <message>
-        <source>Save throws as CSV</source>
-        <translation>1回ごとの記録をCSVで保存</translation>
-    </message>
-    <message>
-        <source>Comma-separated values (*.csv)</source>
-        <translation>CSVファイル (*.csv)</translation>
     </message>
     <message>
         <source>This software will exit.</source>
@@ -214,10 +217,12 @@
     </message>
     <message>
         <source>Ratio of odd products after %1 experiments: %2; the dashed line marks 1/4</source>
+        <extracomment>the graph read by a screen reader: %1 experiments, %2 the latest ratio</extracomment>
         <translation>%1 回実験したときの、積が奇数になる割合：%2。破線は 1/4 の位置です</translation>
     </message>
     <message>
         <source>after %1: %2</source>
+        <extracomment>the ratio after %1 experiments, in the graph&apos;s description</extracomment>
         <translation>%1 回：%2</translation>
     </message>
 </context>
@@ -368,22 +373,15 @@
     </message>
 </context>
 <context>
-    <name>platform</name>
+    <name>TakeAway</name>
+    <message>
+        <source>Writing failed (%1); a file of that name is as it was.</source>
+        <extracomment>why a file could not be saved; %1: the system&apos;s reason</extracomment>
+        <translation>書き込めませんでした（%1）。同じ名前のファイルは元のままです。</translation>
+    </message>
     <message>
         <source>It is a folder.</source>
         <translation>同じ名前のフォルダーがあります。</translation>
-    </message>
-    <message>
-        <source>%1 could not be saved: %2</source>
-        <translation>%1 を保存できませんでした：%2</translation>
-    </message>
-    <message>
-        <source>A probability experiment with two dice: how often is the product of their faces odd?</source>
-        <translation>２つのサイコロで確率を実験します：目の積が奇数になるのは、どのくらいの割合でしょうか？</translation>
-    </message>
-    <message>
-        <source>Writing failed (%1); a file of that name is as it was.</source>
-        <translation>書き込めませんでした（%1）。同じ名前のファイルは元のままです。</translation>
     </message>
     <message>
         <source>It is not an ordinary file.</source>
@@ -395,7 +393,25 @@
     </message>
     <message>
         <source>No file can be made in its folder (%1).</source>
+        <extracomment>why a file could not be saved; %1: the system&apos;s reason</extracomment>
         <translation>このフォルダーにはファイルを作れません（%1）。</translation>
+    </message>
+    <message>
+        <source>Pellorin</source>
+        <extracomment>the program&apos;s name, as the title of a notice</extracomment>
+        <translation>Pellorin</translation>
+    </message>
+    <message>
+        <source>%1 could not be saved: %2</source>
+        <extracomment>a notice: %1 the file, %2 why it could not be saved</extracomment>
+        <translation>%1 を保存できませんでした：%2</translation>
+    </message>
+</context>
+<context>
+    <name>platform</name>
+    <message>
+        <source>A probability experiment with two dice: how often is the product of their faces odd?</source>
+        <translation>２つのサイコロで確率を実験します：目の積が奇数になるのは、どのくらいの割合でしょうか？</translation>
     </message>
 </context>
 <context>
@@ -406,7 +422,7 @@
     </message>
 </context>
 <context>
-    <name>platform::TakeAwayMenu</name>
+    <name>take_away::TakeAwayMenu</name>
     <message>
         <source>Right-click, or press Shift+F10:</source>
         <translation>右クリック、または Shift+F10 で：</translation>

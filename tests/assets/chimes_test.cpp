@@ -21,7 +21,7 @@ TEST(Chimes, AreWhatTheGeneratorMakesAndDecodeWhole) {
         ASSERT_TRUE(shipped.open(QIODevice::ReadOnly) && made.open(QIODevice::ReadOnly));
         const QByteArray bytes = shipped.readAll();
         EXPECT_TRUE(made.readAll() == bytes) << name.toStdString();
-        const auto chime = platform::readChime(shipped.fileName());
+        const auto chime = sound::readChime(shipped.fileName());
         ASSERT_TRUE(chime.has_value()) << name.toStdString();
         EXPECT_TRUE(QByteArray(reinterpret_cast<const char*>(chime->samples.data()),
                                static_cast<qsizetype>(chime->samples.size() * 2)) == bytes.mid(44));

@@ -7,7 +7,7 @@
 #include "sound_control.h"
 
 // Remembers every command it is given, in order, and sounds nothing.
-class RecordingSound final : public platform::SoundControl {
+class RecordingSound final : public sound::SoundControl {
 public:
     void stop() override { log << QStringLiteral("Stop"); }
     void close() override { log << QStringLiteral("Close"); }

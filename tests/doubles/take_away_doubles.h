@@ -4,7 +4,7 @@
 #include "take_away.h"
 
 // Keeps what was put on it.
-class RecordingClipboard final : public platform::Clipboard {
+class RecordingClipboard final : public take_away::Clipboard {
 public:
     void putText(const QString& putText, const QString& putHtml) override {
         text = putText;
@@ -18,7 +18,7 @@ public:
 };
 
 // Answers the file dialog with the path the test chose (empty: the user cancels).
-class AnsweringSaveDialog final : public platform::SaveDialog {
+class AnsweringSaveDialog final : public take_away::SaveDialog {
 public:
     QString choose(QWidget* /*owner*/, const QString& /*title*/, const QString& suggestedName,
                    const QString& /*filter*/) override {

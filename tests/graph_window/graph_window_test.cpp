@@ -28,20 +28,27 @@ struct Desk {
     RecordingClipboard clipboard;
     AnsweringSaveDialog dialog;
     AnsweringNotice notice;
-    platform::TakeAway takeAway{clipboard, dialog, notice};
+    take_away::TakeAway takeAway{clipboard, dialog, notice};
     platform::ActivationTracker tracker;
 };
 
-// A history of `count` experiments, stored as the tally stores it: an odd product at every
-// 4th experiment and a few more early on, so that the line settles towards 1/4 from above.
-experiment::ExperimentRecord historyOf(int count) {
-    experiment::ExperimentRecord record;
-    for (int n = 1; n <= count; ++n) {
-        record.oddCount += n % 4 == 1 || n == 6 || n == 10 || n == 29 ? 1 : 0;
-        record.ratioHistory.at(n) = static_cast<float>(static_cast<double>(record.oddCount) / n);
+// The tally of throws written as their products: 1 odd, 0 even.
+experiment::Tally tallyOf(const std::string& throws) {
+    experiment::Tally tally;
+    for (const char product : throws) {
+        tally.record(product == '1' ? 1 : 2, product == '1' ? 1 : 2);
     }
-    record.experimentCount = static_cast<std::int16_t>(count);
-    return record;
+    return tally;
+}
+
+// `count` experiments with an odd product at every 4th and a few more early on, so that the
+// line settles towards 1/4 from above.
+experiment::Tally historyOf(int count) {
+    std::string throws;
+    for (int n = 1; n <= count; ++n) {
+        throws += n % 4 == 1 || n == 6 || n == 10 || n == 29 ? '1' : '0';
+    }
+    return tallyOf(throws);
 }
 
 // The whole window as a pupil sees it after the graph is drawn (and drawn again, which must
@@ -50,9 +57,9 @@ TEST(GraphPicture, IsAsReviewed) {
     for (const auto& [count, golden] :
          {std::pair{0, "graph-empty"}, std::pair{1, "graph-one-point"},
           std::pair{1000, "graph-thousand"}}) {
-        const experiment::ExperimentRecord record = historyOf(count);
+        const experiment::Tally tally = historyOf(count);
         Desk desk;
-        GraphWindow window(record, desk.tracker, desk.takeAway);
+        GraphWindow window(tally, desk.tracker, desk.takeAway);
         window.show();
         window.onActivated();
         window.onActivated();
@@ -73,7 +80,7 @@ QImage drawAt(qreal ratio, const experiment::ExperimentRecord& record) {
 // On a high-density screen lines stay one logical pixel wide (two device pixels) and the
 // texts keep their places.
 TEST(GraphDrawing, IsAsReviewedAtDoubleDensity) {
-    expectGolden(drawAt(2, historyOf(1000)), QStringLiteral("graph-thousand@2x"));
+    expectGolden(drawAt(2, historyOf(1000).record()), QStringLiteral("graph-thousand@2x"));
 }
 
 // Every experiment's point lies on the line, as the drawing's rule promises: after two equal
@@ -86,13 +93,7 @@ TEST(GraphDrawing, EveryPointOfTheHistoryIsOnTheLine) {
     }
     for (const std::string& throws : {std::string("00"), std::string("11"), std::string("0011"),
                                       std::string("1100"), std::string("010110001101"), long_}) {
-        experiment::ExperimentRecord record;
-        for (const char odd : throws) {
-            record.oddCount += odd == '1' ? 1 : 0;
-            ++record.experimentCount;
-            record.ratioHistory.at(record.experimentCount) =
-                static_cast<float>(static_cast<double>(record.oddCount) / record.experimentCount);
-        }
+        const experiment::ExperimentRecord record = tallyOf(throws).record();
         for (const qreal density : {1.0, 2.0}) {
             const QImage image = drawAt(density, record);
             for (int n = 1; n <= record.experimentCount; ++n) {
@@ -153,9 +154,9 @@ TEST(GraphDrawing, ScaleLabelsEndTwoPixelsBeforeTheTicks) {
 // as drawn, Ctrl+S saves it as PNG where the user chose; where it cannot be written (see the
 // hostile targets), a notice names the file and why, and nothing there changes.
 TEST(GraphWindowInUse, FocusesTheCanvasTellsTheRatiosAndGivesThePictureAway) {
-    const experiment::ExperimentRecord record = historyOf(60);
+    const experiment::Tally tally = historyOf(60);
     Desk desk;
-    GraphWindow window(record, desk.tracker, desk.takeAway);
+    GraphWindow window(tally, desk.tracker, desk.takeAway);
     window.show();
     window.activateWindow();
     QCoreApplication::processEvents();

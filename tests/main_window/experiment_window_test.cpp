@@ -85,12 +85,12 @@ TEST(ExperimentWindowExit, FromTheFrameStopsTheDiceAndTheRunBeforeTheNotice) {
         QString seen;
         harness.notice->whileShown = [&] {
             seen = QStringLiteral("%1%2%3 %4")
-                       .arg(harness.moving(1))
-                       .arg(harness.moving(2))
-                       .arg(harness.moving(3))
-                       .arg(harness.label("Label17"));
+                       .arg(harness.moving(Timer::LargeDie))
+                       .arg(harness.moving(Timer::SmallDie))
+                       .arg(harness.moving(Timer::Run))
+                       .arg(harness.value(Value::ExperimentCount));
             QTest::qWait(350);
-            seen += " " + harness.label("Label17");
+            seen += " " + harness.value(Value::ExperimentCount);
         };
         closeFromFrame(harness.window.get());
         EXPECT_EQ(seen, run ? "000 1 1" : "000  ");  // no timer on, the count still
@@ -166,7 +166,7 @@ TEST(ExperimentTakeAway, CopiesAndSavesTheExactResults) {
         harness.dialog->answer = target.path;
         {
             const NearlyFullDisk disk(target.fullDisk ? 64 : RLIM_INFINITY);
-            harness.window->saveThrows();
+            QTest::keySequence(harness.window.get(), QKeySequence::Save);
         }
         EXPECT_EQ(harness.notice->shown.back().text.toStdString(),
                   (target.path + " could not be saved: " + target.reason).toStdString());
@@ -174,7 +174,7 @@ TEST(ExperimentTakeAway, CopiesAndSavesTheExactResults) {
     }
     harness.window->startAfresh();
     harness.dialog->answer = folder.filePath(QStringLiteral("throws.csv"));
-    harness.window->saveThrows();
+    QTest::keySequence(harness.window.get(), QKeySequence::Save);
     EXPECT_EQ(saved(), header);
 }
 
@@ -190,7 +190,7 @@ TEST(ExperimentTakeAway, IsUnavailableWhileSomethingMoves) {
         QCoreApplication::sendEvent(harness.window.get(), &click);
         EXPECT_FALSE(menu->actions().at(0)->isEnabled() || menu->actions().at(1)->isEnabled());
         menu->hide();
-        harness.window->copyResults();
+        QTest::keySequence(harness.window.get(), QKeySequence::Copy);
         EXPECT_TRUE(harness.clipboard->text.isEmpty());
         harness.window->stopDice();
         harness.window->stopRun();

@@ -70,7 +70,7 @@ private:
         if (choice < 8 && window.isVisible()) {
             // A person clicks only what is shown; a disabled button does nothing.
             harness_->button(static_cast<Button>(choice))->click();
-        } else if (choice >= 8 && choice < 11 && harness_->moving(choice - 7)) {
+        } else if (choice >= 8 && choice < 11 && harness_->moving(static_cast<Timer>(choice - 8))) {
             choice == 8 ? window.rollLargeDie()
                         : (choice == 9 ? window.rollSmallDie() : window.runStep());
         } else if (QWidget* target = choice >= 11 ? shown(kWindowOf.at(choice - 11)) : nullptr) {
@@ -88,8 +88,8 @@ private:
     // history has no entry past the count, and the user is never stuck.
     void check() const {
         const ExperimentWindow& window = *harness_->window;
-        const experiment::ExperimentRecord& record = window.record();
-        const bool written = !harness_->label("Label17").isEmpty();
+        const experiment::ExperimentRecord& record = window.tally().record();
+        const bool written = !harness_->value(Value::ExperimentCount).isEmpty();
         int cells = 0;
         int odd = 0;
         for (int large = 1; large <= 6; ++large) {
@@ -97,7 +97,7 @@ private:
                 const int cell = window.tally().pairCount(large, small);
                 cells += cell;
                 odd += experiment::isOddPair(large, small) ? cell : 0;
-                ASSERT_EQ(harness_->label(QStringLiteral("d%1%2").arg(large).arg(small)),
+                ASSERT_EQ(harness_->cell(large, small),
                           written ? QString::number(cell) : QString());
             }
         }
@@ -106,8 +106,8 @@ private:
         for (int n = record.experimentCount + 1; n <= experiment::kExperimentLimit; ++n) {
             ASSERT_EQ(record.ratioHistory.at(n), 0.0F) << n;
         }
-        ASSERT_EQ((harness_->label("Label17") + " " + harness_->label("Label4") + " " +
-                   harness_->label("Label8"))
+        ASSERT_EQ((harness_->value(Value::ExperimentCount) + " " +
+                   harness_->value(Value::OddCount) + " " + harness_->value(Value::Ratio))
                       .toStdString(),
                   written ? std::to_string(record.experimentCount) + " " + std::to_string(odd) +
                                 " " + experiment::ratioText(odd, record.experimentCount)
@@ -117,7 +117,7 @@ private:
         const Buttons usable = harness_->usableButtons();
         ASSERT_TRUE(shown(0) == nullptr
                         ? shown(1) || shown(2)
-                        : harness_->moving(3) || usable.count(Button::Init) ||
+                        : harness_->moving(Timer::Run) || usable.count(Button::Init) ||
                               usable.count(Button::StopDice) || usable.count(Button::Stop));
     }
 

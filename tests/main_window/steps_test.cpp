@@ -54,7 +54,7 @@ QString stateOf(const WindowHarness& harness) {
     QStringList cells;
     for (int cell = 0; cell < 36; ++cell) {
         const QString id = QStringLiteral("%1%2").arg(cell / 6 + 1).arg(cell % 6 + 1);
-        const QString count = harness.label("d" + id);
+        const QString count = harness.cell(cell / 6 + 1, cell % 6 + 1);
         cells << (count.isEmpty() || count == "0" ? QString() : id + ":" + count);
     }
     cells.removeAll(QString());
@@ -65,18 +65,18 @@ QString stateOf(const WindowHarness& harness) {
                                     {'H', window.helpWindow()}}) {
         shown += w != nullptr && w->isVisible() ? QString(letter) : QString();
     }
-    QStringList parts = {
-        usable.join(' '),
-        QStringList{harness.label("Label17"), harness.label("Label4"), harness.label("Label8")}
-            .join(' ')
-            .trimmed(),
-        cells.join(' '),
-        shown,
-        QString("123")
-            .remove(harness.moving(1) ? "" : "1")
-            .remove(harness.moving(2) ? "" : "2")
-            .remove(harness.moving(3) ? "" : "3"),
-        harness.facesShown()};
+    QStringList parts = {usable.join(' '),
+                         QStringList{harness.value(Value::ExperimentCount),
+                                     harness.value(Value::OddCount), harness.value(Value::Ratio)}
+                             .join(' ')
+                             .trimmed(),
+                         cells.join(' '),
+                         shown,
+                         QString("123")
+                             .remove(harness.moving(Timer::LargeDie) ? "" : "1")
+                             .remove(harness.moving(Timer::SmallDie) ? "" : "2")
+                             .remove(harness.moving(Timer::Run) ? "" : "3"),
+                         harness.facesShown()};
     parts.replaceInStrings(QRegularExpression("^$"), "-");
     return parts.join(" | ");
 }

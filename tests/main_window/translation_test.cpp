@@ -53,7 +53,7 @@ TEST(Translation, JapaneseTranslatesEveryTextAndEachFits) {
         EXPECT_TRUE(translated.at(id) != text || unchanged.match(text).hasMatch())
             << id.toStdString() << ": " << text.toStdString();
     }
-    EXPECT_EQ(harness.label("Label8"), "0.250");
+    EXPECT_EQ(harness.value(Value::Ratio), "0.250");
     harness.window->graphWindow()->onActivated();
     harness.window->helpWindow()->onActivated();
     expectGolden(windowPicture(harness.window->graphWindow()), QStringLiteral("graph-ja"));

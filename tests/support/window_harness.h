@@ -5,10 +5,12 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QTimer>
+#include <functional>
 #include <memory>
 #include <set>
 
 #include "button_states.h"
+#include "control_table.h"
 #include "doubles/answering_notice.h"
 #include "doubles/fake_dice.h"
 #include "doubles/recording_sound.h"
@@ -20,9 +22,12 @@
 
 using buttons::Button;
 using Buttons = std::set<Button>;
+using controls::Timer;
+using controls::Value;
 
 // The experiment window with recording doubles for everything it takes from outside. With a
-// generator of the test's own, `random` stays null.
+// generator of the test's own, `random` stays null. Controls are found by what they are,
+// through the window's own table of controls.
 struct WindowHarness {
     explicit WindowHarness(std::unique_ptr<experiment::RandomSource> generator = nullptr) {
         auto scripted = std::make_unique<ScriptedRandom>();
@@ -49,10 +54,35 @@ struct WindowHarness {
         window->activateWindow();
         QApplication::processEvents();
     }
-    // Buttons by meaning; their ids are Command1 to Command8 in the order of Button.
+    // The control of the table that `is` picks.
+    template <typename Widget>
+    [[nodiscard]] Widget* control(const std::function<bool(const controls::Control&)>& is) const {
+        for (const controls::Control& control : controls::experimentWindowControls()) {
+            if (is(control)) {
+                return window->findChild<Widget*>(QString::fromStdString(control.id));
+            }
+        }
+        return nullptr;
+    }
     [[nodiscard]] QPushButton* button(Button which) const {
-        return window->findChild<QPushButton*>(
-            QStringLiteral("Command%1").arg(static_cast<int>(which) + 1));
+        return control<QPushButton>([which](const controls::Control& c) {
+            return c.kind == controls::Kind::Button && c.button == which;
+        });
+    }
+    [[nodiscard]] QString value(Value which) const {
+        return control<QLabel>([which](const controls::Control& c) { return c.value == which; })
+            ->text();
+    }
+    [[nodiscard]] QString cell(int large, int small) const {
+        return control<QLabel>(
+                   [=](const controls::Control& c) { return c.large == large && c.small == small; })
+            ->text();
+    }
+    [[nodiscard]] bool moving(Timer which) const {
+        return control<QTimer>([which](const controls::Control& c) {
+                   return c.kind == controls::Kind::Timer && c.timer == which;
+               })
+            ->isActive();
     }
     [[nodiscard]] Buttons usableButtons() const {
         Buttons usable;
@@ -63,21 +93,16 @@ struct WindowHarness {
         }
         return usable;
     }
-    [[nodiscard]] QString label(const QString& id) const {
-        return window->findChild<QLabel*>(id)->text();
-    }
-    // Timer1 and Timer2 spin the dice, Timer3 drives the run.
-    [[nodiscard]] bool moving(int timer) const {
-        return window->findChild<QTimer*>(QStringLiteral("Timer%1").arg(timer))->isActive();
-    }
     // The faces shown, the large die's then the small die's: "35" when each shows one face.
     [[nodiscard]] QString facesShown() const {
         QString faces;
-        for (int picture = 0; picture < 12; ++picture) {
-            const QString id =
-                QStringLiteral("Image%1(%2)").arg(picture / 6 + 1).arg(picture % 6 + 1);
-            faces +=
-                window->findChild<QWidget*>(id)->isHidden() ? "" : QString::number(picture % 6 + 1);
+        for (const experiment::Die die : {experiment::Die::Large, experiment::Die::Small}) {
+            for (int face = 1; face <= 6; ++face) {
+                const auto* picture = control<QWidget>([=](const controls::Control& c) {
+                    return c.kind == controls::Kind::DieFace && c.die == die && c.face == face;
+                });
+                faces += picture->isHidden() ? QString() : QString::number(face);
+            }
         }
         return faces;
     }
@@ -88,7 +113,7 @@ struct WindowHarness {
     }
     // Ticks of the run's timer until the run stops by itself.
     void runToItsEnd() const {
-        while (moving(3)) {
+        while (moving(Timer::Run)) {
             window->runStep();
         }
     }

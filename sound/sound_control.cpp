@@ -4,14 +4,11 @@
 #include <QCoreApplication>
 #include <QDir>
 
-namespace platform {
+namespace sound {
 
 ModuleSoundControl::ModuleSoundControl() = default;
 
-ModuleSoundControl::~ModuleSoundControl() {
-    // The library is never unloaded, so the control's code is still there.
-    delete module_;
-}
+ModuleSoundControl::~ModuleSoundControl() = default;
 
 void ModuleSoundControl::stop() {
     if (module_ != nullptr) {
@@ -38,7 +35,7 @@ void ModuleSoundControl::open() {
             library_.setFileName(QDir(folder).filePath(QStringLiteral("pellorin_sound")));
             using Create = SoundControl* (*)();
             if (auto create = reinterpret_cast<Create>(library_.resolve(kSoundModuleEntry))) {
-                module_ = create();
+                module_.reset(create());
                 break;
             }
         }
@@ -55,4 +52,4 @@ void ModuleSoundControl::sound() {
     }
 }
 
-}  // namespace platform
+}  // namespace sound

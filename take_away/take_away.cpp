@@ -12,7 +12,7 @@
 
 #include "notice_box.h"
 
-namespace platform {
+namespace take_away {
 
 void SystemClipboard::putText(const QString& text, const QString& html) {
     if (QClipboard* clipboard = QGuiApplication::clipboard()) {
@@ -47,7 +47,8 @@ void SystemSaveDialog::saved(const QString& path) {
 namespace {
 
 QString writeFailure(const QString& reason) {
-    return QCoreApplication::translate("platform",
+    //: why a file could not be saved; %1: the system's reason
+    return QCoreApplication::translate("TakeAway",
                                        "Writing failed (%1); a file of that name is as it was.")
         .arg(reason);
 }
@@ -59,17 +60,18 @@ QString saveWhole(const QString& path, const QByteArray& bytes) {
     // replaced by an ordinary file.
     const QFileInfo target(path);
     if (target.isDir()) {
-        return QCoreApplication::translate("platform", "It is a folder.");
+        return QCoreApplication::translate("TakeAway", "It is a folder.");
     }
     if ((target.exists() || target.isSymLink()) && !target.isFile()) {
-        return QCoreApplication::translate("platform", "It is not an ordinary file.");
+        return QCoreApplication::translate("TakeAway", "It is not an ordinary file.");
     }
     if (!target.absoluteDir().exists()) {
-        return QCoreApplication::translate("platform", "Its folder does not exist.");
+        return QCoreApplication::translate("TakeAway", "Its folder does not exist.");
     }
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-        return QCoreApplication::translate("platform", "No file can be made in its folder (%1).")
+        //: why a file could not be saved; %1: the system's reason
+        return QCoreApplication::translate("TakeAway", "No file can be made in its folder (%1).")
             .arg(file.errorString());
     }
     // A short write is followed by another, which tells why the disk took no more; on any
@@ -99,10 +101,13 @@ void saveWithDialog(const TakeAway& takeAway, QWidget* owner, const QString& tit
     if (problem.isEmpty()) {
         takeAway.dialog.saved(path);
     } else {
-        takeAway.notice.inform(owner, QCoreApplication::translate("ExperimentWindow", "Pellorin"),
-                               QCoreApplication::translate("platform", "%1 could not be saved: %2")
+        takeAway.notice.inform(owner,
+                               //: the program's name, as the title of a notice
+                               QCoreApplication::translate("TakeAway", "Pellorin"),
+                               //: a notice: %1 the file, %2 why it could not be saved
+                               QCoreApplication::translate("TakeAway", "%1 could not be saved: %2")
                                    .arg(QDir::toNativeSeparators(path), problem));
     }
 }
 
-}  // namespace platform
+}  // namespace take_away

@@ -5,9 +5,9 @@
 #include <QCoreApplication>
 #include <QShortcut>
 
-namespace platform {
+namespace take_away {
 
-TakeAwayMenu::TakeAwayMenu(QWidget* window) : QMenu(window) {
+TakeAwayMenu::TakeAwayMenu(QWidget* window) : QMenu(window), window_(window) {
     // Shift+F10 opens the menu as the Menu key does, where the keyboard focus is.
     auto* menuKey = new QShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F10), window);
     connect(menuKey, &QShortcut::activated, this, [window] {
@@ -16,27 +16,22 @@ TakeAwayMenu::TakeAwayMenu(QWidget* window) : QMenu(window) {
         QContextMenuEvent opening(QContextMenuEvent::Keyboard, centre, at->mapToGlobal(centre));
         QCoreApplication::sendEvent(at, &opening);
     });
-    connect(this, &QMenu::aboutToHide, this, [this] {
-        for (QAction* entry : actions()) {
-            entry->setEnabled(true);
-        }
-    });
 }
 
-void TakeAwayMenu::popupAt(const QPoint& globalPosition, bool available) {
+void TakeAwayMenu::setAvailable(bool available) {
     for (QAction* entry : actions()) {
         entry->setEnabled(available);
     }
-    popup(globalPosition);
 }
 
 QString TakeAwayMenu::hint() const {
     QString text = tr("Right-click, or press Shift+F10:");
     for (const QAction* entry : actions()) {
-        text += QStringLiteral("\n") + entry->text() + QStringLiteral(" \u2014 ") +
-                entry->shortcut().toString(QKeySequence::NativeText);
+        const QString keys = entry->shortcut().toString(QKeySequence::NativeText);
+        text += QStringLiteral("\n") + entry->text() +
+                (keys.isEmpty() ? QString() : QStringLiteral(" \u2014 ") + keys);
     }
     return text;
 }
 
-}  // namespace platform
+}  // namespace take_away

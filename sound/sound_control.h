@@ -3,8 +3,9 @@
 
 #include <QLibrary>
 #include <QString>
+#include <memory>
 
-namespace platform {
+namespace sound {
 
 // A sound control driven by commands, as a window holds one hidden. Every command returns at
 // once; none waits for a sound to end, and none reports a failure: a chime that cannot sound
@@ -41,11 +42,12 @@ public:
 private:
     QLibrary library_;
     bool tried_ = false;
-    SoundControl* module_ = nullptr;
+    // The library is never unloaded, so the control's code outlives it.
+    std::unique_ptr<SoundControl> module_;
     QString fileName_;
 };
 
 // The name a sound module gives its one entry point, which creates its control.
 inline constexpr char kSoundModuleEntry[] = "pellorinCreateSoundControl";
 
-}  // namespace platform
+}  // namespace sound

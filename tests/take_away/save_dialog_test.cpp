@@ -54,7 +54,7 @@ std::function<void(QWidget*)> typeName(const QString& name, QString* openedIn) {
 // leaves that folder as it was.
 TEST(SaveDialog, AddsTheExtensionAsksBeforeReplacingAndRemembersSavedFolders) {
     QTemporaryDir folder;
-    platform::SystemSaveDialog dialog;
+    take_away::SystemSaveDialog dialog;
     dialog.saved(folder.filePath(QStringLiteral("earlier.png")));
     QString openedIn;
     whenModalOpens({typeName(QStringLiteral("mygraph"), &openedIn)});
@@ -83,8 +83,8 @@ TEST(SaveDialog, AddsTheExtensionAsksBeforeReplacingAndRemembersSavedFolders) {
     RecordingClipboard clipboard;
     AnsweringNotice notice;
     whenModalOpens({typeName(folder.filePath(QStringLiteral("gone/graph")), &openedIn)});
-    platform::saveWithDialog({clipboard, dialog, notice}, nullptr, "Save", "pellorin-graph.png",
-                             "PNG (*.png)", "bytes");
+    take_away::saveWithDialog({clipboard, dialog, notice}, nullptr, "Save", "pellorin-graph.png",
+                              "PNG (*.png)", "bytes");
     ASSERT_EQ(notice.shown.size(), 1U);
     whenModalOpens({typeName(QStringLiteral("again"), &openedIn)});
     dialog.choose(nullptr, "Save", "pellorin-graph.png", "PNG (*.png)");

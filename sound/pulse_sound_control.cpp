@@ -8,7 +8,7 @@
 #include <atomic>
 #include <thread>
 
-namespace platform {
+namespace sound {
 
 // What the control and the thread that plays a chime share; the last of them to let go
 // frees it.
@@ -92,9 +92,9 @@ void PulseSoundControl::sound() {
     std::thread([playback = playing_] { playback->play(); }).detach();
 }
 
-}  // namespace platform
+}  // namespace sound
 
 // The module's one entry point.
-extern "C" Q_DECL_EXPORT platform::SoundControl* pellorinCreateSoundControl() {
-    return new platform::PulseSoundControl();
+extern "C" Q_DECL_EXPORT sound::SoundControl* pellorinCreateSoundControl() {
+    return new sound::PulseSoundControl();
 }

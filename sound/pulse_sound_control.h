@@ -7,7 +7,7 @@
 #include "chime_file.h"
 #include "sound_control.h"
 
-namespace platform {
+namespace sound {
 
 // Plays chimes from memory on the desktop's sound server (PulseAudio, or PipeWire in its
 // place), each chime on a connection of its own made when it sounds and ended by the next
@@ -38,4 +38,4 @@ private:
     std::shared_ptr<Playback> playing_;
 };
 
-}  // namespace platform
+}  // namespace sound

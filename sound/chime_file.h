@@ -7,7 +7,7 @@
 #include <optional>
 #include <vector>
 
-namespace platform {
+namespace sound {
 
 // Where a chime's file is found: the working directory first, then the program's data
 // folders (installed, then beside the built program). Empty when it is nowhere.
@@ -36,4 +36,4 @@ std::optional<Chime> decodeChime(const QByteArray& bytes);
 // special files, then decodes it. A missing, special, oversized or damaged file gives nothing.
 std::optional<Chime> readChime(const QString& path);
 
-}  // namespace platform
+}  // namespace sound

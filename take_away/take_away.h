@@ -8,6 +8,10 @@
 class QWidget;
 
 namespace platform {
+class NoticeBox;
+}
+
+namespace take_away {
 
 // The desktop's clipboard. Where there is none, putting something on it does nothing.
 class Clipboard {
@@ -47,13 +51,11 @@ private:
     QString lastFolder_;
 };
 
-class NoticeBox;
-
 // What a window needs to let results be taken away.
 struct TakeAway {
     Clipboard& clipboard;
     SaveDialog& dialog;
-    NoticeBox& notice;
+    platform::NoticeBox& notice;
 };
 
 // Asks for a file with the dialog and writes the bytes there whole; a failure is told in a
@@ -65,4 +67,4 @@ void saveWithDialog(const TakeAway& takeAway, QWidget* owner, const QString& tit
 // text when it succeeded.
 QString saveWhole(const QString& path, const QByteArray& bytes);
 
-}  // namespace platform
+}  // namespace take_away

@@ -92,7 +92,7 @@ TEST_F(SoundControlTest, RefusesEveryDamagedFileAtOnce) {
         {"65535 channels", wave(1, 65535, 22050, 1)},
         {"not PCM", wave(0x55)},
         {"no frames", wave(1, 1, 22050, 0)},
-        {"larger than a chime", QByteArray(platform::kLargestChimeFile + 1, '\0')},
+        {"larger than a chime", QByteArray(sound::kLargestChimeFile + 1, '\0')},
         {"RF64, data size the largest", rf64(0x7fffffffffffffffULL)},
         {"RF64, data size just below the largest", rf64(0x7ffffffffffffff0ULL)},
         {"RF64, data size all ones", rf64(0xffffffffffffffffULL)},
@@ -102,7 +102,7 @@ TEST_F(SoundControlTest, RefusesEveryDamagedFileAtOnce) {
     for (const auto& [name, bytes] : hostile) {
         write(QStringLiteral("pinpon.wav"), bytes);
         elapsed.start();
-        auto control = std::make_unique<platform::PulseSoundControl>();
+        auto control = std::make_unique<sound::PulseSoundControl>();
         control->setFileName(QStringLiteral("pinpon.wav"));
         control->open();
         control->sound();
@@ -113,8 +113,8 @@ TEST_F(SoundControlTest, RefusesEveryDamagedFileAtOnce) {
     // A folder or a FIFO under the name: the reader refuses without blocking on the FIFO.
     ASSERT_TRUE(QDir().mkdir(QStringLiteral("folder.wav")));
     ASSERT_EQ(::mkfifo("fifo.wav", 0600), 0);
-    EXPECT_FALSE(platform::readChime(QStringLiteral("folder.wav")).has_value());
-    EXPECT_FALSE(platform::readChime(QStringLiteral("fifo.wav")).has_value());
+    EXPECT_FALSE(sound::readChime(QStringLiteral("folder.wav")).has_value());
+    EXPECT_FALSE(sound::readChime(QStringLiteral("fifo.wav")).has_value());
 }
 
 // The working directory, then the installed data folder, then beside the program, each
@@ -134,7 +134,7 @@ TEST_F(SoundControlTest, FindsAndReadsTheChimeAfreshAtEachChime) {
         const QByteArray chime = wave(1, 2, rate, 300);
         write(path, path == places[0].first ? chime.left(40) : chime);
     }
-    platform::PulseSoundControl control;
+    sound::PulseSoundControl control;
     control.setFileName(name);
     control.open();
     EXPECT_FALSE(control.openedChime().has_value());
@@ -155,7 +155,7 @@ TEST_F(SoundControlTest, FindsAndReadsTheChimeAfreshAtEachChime) {
     }
     control.open();
     EXPECT_FALSE(control.openedChime().has_value());
-    platform::ModuleSoundControl module;
+    sound::ModuleSoundControl module;
     EXPECT_FALSE(module.loaded());
     module.open();
     EXPECT_TRUE(module.loaded());
@@ -173,7 +173,7 @@ TEST_F(SoundControlTest, SoundsExactlyTheFileAndAgainAfterTheServerRestarts) {
     const QByteArray chime = wave(1, 2, 44100, 22050);
     const QByteArray tail = chime.right(13230 * 4);
     write(QStringLiteral("pinpon.wav"), chime);
-    platform::PulseSoundControl control;
+    sound::PulseSoundControl control;
     const auto playChime = [&control] {
         control.stop();
         control.close();

@@ -9,7 +9,7 @@
 
 int main(int argc, char* argv[]) {
     const QCoreApplication application(argc, argv);
-    platform::ModuleSoundControl sound;
+    sound::ModuleSoundControl sound;
     sound.setFileName(QCoreApplication::arguments().value(1));
     sound.open();
     sound.sound();

@@ -17,7 +17,7 @@
 #include <unistd.h>
 #endif
 
-namespace platform {
+namespace sound {
 
 namespace {
 
@@ -182,4 +182,4 @@ std::optional<Chime> readChime(const QString& path) {
     return decodeChime(bytes);
 }
 
-}  // namespace platform
+}  // namespace sound

@@ -1,0 +1,17 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "rule.h"
+
+#include <QWidget>
+
+namespace platform {
+
+QWidget* addRule(QWidget* window, const QString& name, const QRect& place) {
+    auto* rule = new QWidget(window);
+    rule->setObjectName(name);
+    rule->setGeometry(place);
+    rule->setAutoFillBackground(true);
+    rule->setBackgroundRole(QPalette::WindowText);
+    return rule;
+}
+
+}  // namespace platform
