@@ -1,10 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "bench_window.h"
 
-#include <QTimer>
 #include <QtGlobal>
-
-#include "control_table.h"
 
 #include "mixing_generator.h"
 #include "system_clock.h"
@@ -41,15 +38,6 @@ take_away::TakeAway benchTakeAway() {
     static take_away::SystemSaveDialog dialog;
     static SilentNotice notice;
     return {clipboard, dialog, notice};
-}
-
-QTimer* runTimerOf(const ExperimentWindow& window) {
-    for (const controls::Control& control : controls::experimentWindowControls()) {
-        if (control.kind == controls::Kind::Timer && control.timer == controls::Timer::Run) {
-            return window.findChild<QTimer*>(QString::fromStdString(control.id));
-        }
-    }
-    return nullptr;
 }
 
 void useOffscreenByDefault() {

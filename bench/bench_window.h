@@ -3,8 +3,6 @@
 
 #include <memory>
 
-class QTimer;
-
 #include "experiment_window.h"
 
 // The experiment window with the real clock and generator, and silent sound and notice.
@@ -12,9 +10,6 @@ std::unique_ptr<ExperimentWindow> makeBenchWindow();
 
 // Clipboard, file dialog and a silent notice for a graph window.
 take_away::TakeAway benchTakeAway();
-
-// The timer that drives the window's automatic run.
-QTimer* runTimerOf(const ExperimentWindow& window);
 
 // Offscreen unless the caller chose a platform.
 void useOffscreenByDefault();

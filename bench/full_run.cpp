@@ -14,7 +14,7 @@ int main(int argc, char* argv[]) {
     const auto window = makeBenchWindow();
     window->show();
     QApplication::processEvents();
-    auto* run = runTimerOf(*window);
+    auto* run = window->timer(controls::Timer::Run);
 
     QElapsedTimer elapsed;
     QTimer watch;

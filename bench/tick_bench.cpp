@@ -15,7 +15,7 @@ void restartAtTheLimit(benchmark::State& state, ExperimentWindow& window) {
         state.PauseTiming();
         window.startAfresh();
         window.startRun();
-        runTimerOf(window)->stop();
+        window.timer(controls::Timer::Run)->stop();
         state.ResumeTiming();
     }
 }
@@ -26,7 +26,7 @@ void automaticTick(benchmark::State& state, bool repaint) {
     QApplication::processEvents();
     window->startRun();
     // The benchmark drives the ticks itself.
-    runTimerOf(*window)->stop();
+    window->timer(controls::Timer::Run)->stop();
     for (auto _ : state) {  // NOLINT(clang-analyzer-deadcode.DeadStores)
         window->runStep();
         if (repaint) {

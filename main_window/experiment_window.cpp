@@ -107,13 +107,12 @@ void ExperimentWindow::buildControls() {
             case Kind::Rule:
                 controls::createRule(this, control);
                 break;
-            case Kind::Timer: {
-                QTimer* timer = controls::createTimer(this, control);
+            case Kind::Timer:
                 (control.timer == controls::Timer::LargeDie   ? largeDieTimer_
                  : control.timer == controls::Timer::SmallDie ? smallDieTimer_
-                                                              : runTimer_) = timer;
+                                                              : runTimer_) =
+                    controls::createTimer(this, control);
                 break;
-            }
         }
     }
     // Keyboard focus moves among the buttons in this order.
@@ -131,6 +130,26 @@ void ExperimentWindow::contextMenuEvent(QContextMenuEvent* event) {
 
 QPushButton* ExperimentWindow::button(Button which) const {
     return buttons_.at(static_cast<std::size_t>(which));
+}
+
+QLabel* ExperimentWindow::valueLabel(controls::Value which) const {
+    return which == controls::Value::ExperimentCount ? countLabel_
+           : which == controls::Value::OddCount      ? oddCountLabel_
+                                                     : ratioLabel_;
+}
+
+QLabel* ExperimentWindow::cell(int large, int small) const {
+    return cells_.at(large - 1).at(small - 1);
+}
+
+QTimer* ExperimentWindow::timer(controls::Timer which) const {
+    return which == controls::Timer::LargeDie   ? largeDieTimer_
+           : which == controls::Timer::SmallDie ? smallDieTimer_
+                                                : runTimer_;
+}
+
+QWidget* ExperimentWindow::dieFace(experiment::Die die, int face) const {
+    return (die == experiment::Die::Large ? largeDieFaces_ : smallDieFaces_).at(face - 1);
 }
 
 void ExperimentWindow::applyButtonStep(Step step) {

@@ -8,6 +8,7 @@
 
 #include "activation.h"
 #include "button_states.h"
+#include "control_table.h"
 #include "experiment_services.h"
 #include "tally.h"
 
@@ -30,6 +31,13 @@ public:
     [[nodiscard]] const experiment::Tally& tally() const { return tally_; }
     [[nodiscard]] GraphWindow* graphWindow() const;
     [[nodiscard]] HelpWindow* helpWindow() const { return help_.get(); }
+    // The controls, by what they are.
+    [[nodiscard]] QPushButton* button(buttons::Button which) const;
+    [[nodiscard]] QLabel* valueLabel(controls::Value which) const;
+    [[nodiscard]] QLabel* cell(int large, int small) const;
+    [[nodiscard]] QTimer* timer(controls::Timer which) const;
+    // The picture of a die's face: `face` 1 to 6.
+    [[nodiscard]] QWidget* dieFace(experiment::Die die, int face) const;
 
     // The window became the active one: both dice show face 1, and only the buttons that
     // make sense at rest are usable.
@@ -61,7 +69,6 @@ protected:
 private:
     void buildControls();
     void applyButtonStep(buttons::Step step);
-    [[nodiscard]] QPushButton* button(buttons::Button which) const;
     void rollDie(experiment::Die die);
     // Records the faces the dice show as one experiment, and shows the tally.
     void recordThrow();

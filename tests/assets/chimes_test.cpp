@@ -6,6 +6,7 @@
 #include <QTemporaryDir>
 
 #include "chime_file.h"
+#include "support/printing.h"
 
 namespace {
 
@@ -20,9 +21,9 @@ TEST(Chimes, AreWhatTheGeneratorMakesAndDecodeWhole) {
         QFile made(folder.filePath(name));
         ASSERT_TRUE(shipped.open(QIODevice::ReadOnly) && made.open(QIODevice::ReadOnly));
         const QByteArray bytes = shipped.readAll();
-        EXPECT_TRUE(made.readAll() == bytes) << name.toStdString();
+        EXPECT_TRUE(made.readAll() == bytes) << name;
         const auto chime = sound::readChime(shipped.fileName());
-        ASSERT_TRUE(chime.has_value()) << name.toStdString();
+        ASSERT_TRUE(chime.has_value()) << name;
         EXPECT_TRUE(QByteArray(reinterpret_cast<const char*>(chime->samples.data()),
                                static_cast<qsizetype>(chime->samples.size() * 2)) == bytes.mid(44));
         EXPECT_LT(static_cast<double>(chime->frames()) / chime->sampleRate, 2.0);

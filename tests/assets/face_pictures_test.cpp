@@ -7,12 +7,13 @@
 #include <QImageReader>
 #include <QtEndian>
 
-#include "face_pictures.h"
+#include "support/golden.h"
 
 namespace {
 
-// The executable's icon file holds the design picture itself at 32 x 32 in 24-bit colour;
-// the other sizes are drawn afresh for desktops that show 16 to 256 pixels.
+// The executable's icon file holds the design picture itself at 32 x 32 in 24-bit colour (the
+// reviewed picture: white, three black pips from top right to bottom left); the other sizes
+// are drawn afresh for desktops that show 16 to 256 pixels.
 TEST(ApplicationIcon, ItsThirtyTwoPixelEntryIsTheDesignPictureInTwentyFourBits) {
     QFile file(QStringLiteral(APPLICATION_ICO));
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
@@ -31,8 +32,7 @@ TEST(ApplicationIcon, ItsThirtyTwoPixelEntryIsTheDesignPictureInTwentyFourBits) 
         ASSERT_TRUE(reader.jumpToImage(i));
         design = reader.read();
     }
-    EXPECT_EQ(design.convertToFormat(QImage::Format_RGB32),
-              assets::iconPicture().convertToFormat(QImage::Format_RGB32));
+    expectGolden(design, QStringLiteral("icon-32"));
 }
 
 }  // namespace

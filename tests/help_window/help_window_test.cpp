@@ -25,7 +25,7 @@ TEST(HelpText, IsTheDesignsTextCharacterForCharacter) {
     for (int i = 0; i < help::kHelpLines; ++i) {
         lines += QString::fromUtf8(help::sourceLine(i)) + "\n";
     }
-    EXPECT_EQ(lines.toStdString(), fixture.readAll().toStdString());
+    EXPECT_EQ(lines, fixture.readAll());
 }
 
 class HelpWindowTest : public ::testing::Test {
@@ -83,7 +83,7 @@ TEST(HelpWindowText, EndsInsideTheCanvasInEveryLanguage) {
         const QImage image = window.findChild<platform::PictureBox*>()->image();
         for (int y = 0; y < image.height(); ++y) {
             ASSERT_EQ(image.pixel(image.width() - 1, y), qRgb(255, 255, 255))
-                << QLocale::languageToString(language).toStdString() << ", row " << y;
+                << QLocale::languageToString(language) << ", row " << y;
         }
     }
 }

@@ -65,7 +65,7 @@ TEST(ScaledDesktop, EveryWindowLiesOnTheScreen) {
     for (const auto& [window, twips] : windows) {
         const QRect designed(twips.topLeft() / 15, twips.size() / 15);
         const QRect placed = window->geometry();
-        EXPECT_EQ(placed.size(), designed.size()) << window->objectName().toStdString();
+        EXPECT_EQ(placed.size(), designed.size()) << window->objectName();
         // Along each axis: at the designed place, or moved back just to the screen's far
         // edge, or at its near edge when the window is larger than the screen.
         for (const auto& [start, length, first, room, was] :
@@ -75,7 +75,7 @@ TEST(ScaledDesktop, EveryWindowLiesOnTheScreen) {
             const bool movedBack = start < was && start + length == first + room && start >= first;
             const bool atNearEdge = length > room && start == first;
             EXPECT_TRUE(atPlace || movedBack || atNearEdge)
-                << window->objectName().toStdString() << " at " << start << " for " << was;
+                << window->objectName() << " at " << start << " for " << was;
         }
     }
 }

@@ -4,6 +4,7 @@
 #include <functional>
 #include <map>
 
+#include <QMenu>
 #include <QRegularExpression>
 #include <QTest>
 
@@ -14,8 +15,16 @@ namespace {
 void click(const WindowHarness& h, Button b) {
     h.button(b)->click();
 }
-void clickClose(QWidget* window) {
-    window->findChild<QPushButton*>(QStringLiteral("Command1"))->click();
+// Closes a secondary window by its Close button or from its frame; a window that is not there
+// fails the row, which then goes on.
+void close(QWidget* window, bool fromFrame) {
+    if (window == nullptr) {
+        ADD_FAILURE() << "the window to close is not open";
+    } else if (fromFrame) {
+        closeFromFrame(window);
+    } else {
+        window->findChild<QPushButton*>(QStringLiteral("Command1"))->click();
+    }
 }
 
 // What a user (or a timer) does, one letter each.
@@ -26,21 +35,28 @@ const std::map<char, std::function<void(const WindowHarness&)>> kActs = {
     {'A', [](const WindowHarness& h) { click(h, Button::Automatic); }},
     {'k', [](const WindowHarness& h) { h.window->runStep(); }},
     {'K', [](const WindowHarness& h) { h.runToItsEnd(); }},
+    {'9',
+     [](const WindowHarness& h) {
+         for (int tick = 0; tick < 999; ++tick) {
+             h.window->runStep();
+         }
+     }},
     {'S', [](const WindowHarness& h) { click(h, Button::Stop); }},
     {'I', [](const WindowHarness& h) { click(h, Button::Init); }},
     {'G', [](const WindowHarness& h) { click(h, Button::GraphDisplay); }},
-    {'g', [](const WindowHarness& h) { clickClose(h.window->graphWindow()); }},
-    {'f', [](const WindowHarness& h) { closeFromFrame(h.window->graphWindow()); }},
+    {'g', [](const WindowHarness& h) { close(h.window->graphWindow(), false); }},
+    {'f', [](const WindowHarness& h) { close(h.window->graphWindow(), true); }},
     {'H', [](const WindowHarness& h) { click(h, Button::Help); }},
-    {'h', [](const WindowHarness& h) { clickClose(h.window->helpWindow()); }},
-    {'e', [](const WindowHarness& h) { closeFromFrame(h.window->helpWindow()); }},
+    {'h', [](const WindowHarness& h) { close(h.window->helpWindow(), false); }},
+    {'e', [](const WindowHarness& h) { close(h.window->helpWindow(), true); }},
     {'V', [](const WindowHarness& h) { h.window->onActivated(); }},
     {'E',
      [](const WindowHarness& h) { QTest::keyClick(h.button(Button::ThrowDice), Qt::Key_Return); }},
     {'w', [](const WindowHarness& /*h*/) { QTest::qWait(150); }},
 };
 
-// What a pupil sees and what moves, as one line: the usable buttons | the three values | the
+// What a pupil sees and what moves, as one line: the usable buttons, and "Results" when they
+// can be taken away | the three values | the
 // table's non-zero cells as large-small:count | the windows shown (E experiment, G graph,
 // H help) | the timers ticking (1, 2 the dice, 3 the run) | the faces shown, large and small.
 // Blank is "-".
@@ -50,6 +66,9 @@ QString stateOf(const WindowHarness& harness) {
     QStringList usable;
     for (Button button : harness.usableButtons()) {
         usable << names[static_cast<int>(button)];
+    }
+    if (harness.window->findChild<QMenu*>()->actions().first()->isEnabled()) {
+        usable << "Results";
     }
     QStringList cells;
     for (int cell = 0; cell < 36; ++cell) {
@@ -81,8 +100,10 @@ QString stateOf(const WindowHarness& harness) {
     return parts.join(" | ");
 }
 
-const QString kReady = "Automatic Exit Init GraphDisplay Help ThrowDice";
-const QString kAfterInit = "Automatic Exit Init Help ThrowDice";
+const QString kReady = "Automatic Exit Init GraphDisplay Help ThrowDice Results";
+const QString kAfterInit = "Automatic Exit Init Help ThrowDice Results";
+const QString kFinished =
+    "Exit Init GraphDisplay Help Results | 1000 1000 1.000 | 11:1000 | E | - | 11";
 
 // From start-up, each script of acts (with the faces the dice show, in the order they are
 // rolled) leads to its state.
@@ -101,8 +122,13 @@ TEST(Steps, LeadToTheirState) {
          kReady + " | 3 2 0.667 | 11:1 22:1 35:1 | E | - | 35"},
         {"a run continues from the count", "112213", "TRDAkS",
          kReady + " | 2 1 0.500 | 13:1 22:1 | E | - | 13"},
-        {"the run ends by itself at 1000", "", "AK",
-         "Exit Init GraphDisplay Help | 1000 1000 1.000 | 11:1000 | E | - | 11"},
+        {"the tick of the 1000th experiment leaves the run going", "", "A9k",
+         "Stop | 1000 1000 1.000 | 11:1000 | E | 3 | 11"},
+        {"the next tick ends the run", "", "A9kk", kFinished},
+        {"Stop between them leaves Automatic usable", "", "A9kS",
+         kReady + " | 1000 1000 1.000 | 11:1000 | E | - | 11"},
+        {"Automatic at 1000 ends at its first tick", "", "A9kSAk", kFinished},
+        {"a run to its end", "", "AK", kFinished},
         {"Init starts afresh", "1122", "TRDI", kAfterInit + " | 0 0 0.000 | - | E | - | 22"},
         {"Graph display replaces the window", "", "G", kReady + " | - | - | G | - | 11"},
         {"the graph's Close brings it back activated", "1135", "TRDGg",
@@ -126,55 +152,49 @@ TEST(Steps, LeadToTheirState) {
             QCoreApplication::processEvents();
             QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         }
-        EXPECT_EQ(stateOf(harness).toStdString(), state.toStdString()) << name;
+        EXPECT_EQ(stateOf(harness), state) << name;
     }
 }
 
-// With the keyboard alone: where the focus lands after each key, and what a screen reader is
-// told, once, when a result is there (the run: every hundred experiments, and at its end).
+// With the keyboard alone (Space, Tab, Shift+Tab; then ticks of the run, -1: to its end):
+// where the focus lands, and what a screen reader is told, once, when a result is there.
 TEST(Steps, TheKeyboardLandsWhereThePupilGoesOnAndResultsAreAnnouncedOnce) {
     const WindowHarness harness;
     harness.random->queueFace(3);
     harness.random->queueFace(5);
     harness.start();
     harness.button(Button::ThrowDice)->setFocus();
-    const auto key = [&harness](Qt::Key pressed) {
-        QTest::keyClick(harness.window->focusWidget(), pressed);
-    };
-    const std::vector<std::tuple<std::function<void()>, Button, QString>> steps = {
-        {[&] { key(Qt::Key_Space); }, Button::StopDice, ""},
-        {[&] { key(Qt::Key_Space); }, Button::ThrowDice,
+    QString progress;
+    for (int count = 200; count <= 1000; count += 100) {
+        progress += QString("%1 experiments, ratio 1.000.|").arg(count);
+    }
+    const std::vector<std::tuple<const char*, int, Button, QString>> steps = {
+        {" ", 0, Button::StopDice, ""},
+        {" ", 0, Button::ThrowDice,
          "Large 3, small 5: odd product. 1 experiment, 1 odd, ratio 1.000."},
-        {[&] { key(Qt::Key_Space); }, Button::StopDice, ""},
-        {[&] { key(Qt::Key_Space); }, Button::ThrowDice,
+        {" ", 0, Button::StopDice, ""},
+        {" ", 0, Button::ThrowDice,
          "Large 1, small 1: odd product. 2 experiments, 2 odd, ratio 1.000."},
-        {[&] {
-             key(Qt::Key_Tab);
-             key(Qt::Key_Space);
-             for (int tick = 0; tick < 98; ++tick) {
-                 harness.window->runStep();
-             }
-         },
-         Button::Stop, "100 experiments, ratio 1.000."},
-        {[&] { key(Qt::Key_Space); }, Button::Automatic,
+        {"\t ", 98, Button::Stop, "100 experiments, ratio 1.000."},
+        {" ", 0, Button::Automatic,
          "Large 1, small 1: odd product. 100 experiments, 100 odd, ratio 1.000. Stopped."},
-        {[&] {
-             key(Qt::Key_Space);
-             harness.runToItsEnd();
-         },
-         Button::GraphDisplay,
-         "200 experiments, ratio 1.000.|300 experiments, ratio 1.000.|400 experiments, ratio "
-         "1.000.|500 experiments, ratio 1.000.|600 experiments, ratio 1.000.|700 experiments, "
-         "ratio 1.000.|800 experiments, ratio 1.000.|900 experiments, ratio 1.000.|1000 "
-         "experiments, ratio 1.000.|Large 1, small 1: odd product. 1000 experiments, 1000 odd, "
-         "ratio 1.000. Run finished."},
-        {[&] { harness.button(Button::Init)->click(); }, Button::ThrowDice, "Started afresh."},
+        {" ", -1, Button::GraphDisplay,
+         progress + "Large 1, small 1: odd product. 1000 experiments, 1000 odd, ratio 1.000. Run "
+                    "finished."},
+        {"< ", 0, Button::Init, "Started afresh."},
     };
-    for (const auto& [act, focus, said] : steps) {
+    for (const auto& [keys, ticks, focus, said] : steps) {
         const int before = harness.announcer->said.size();
-        act();
-        EXPECT_EQ(harness.window->focusWidget(), harness.button(focus)) << said.toStdString();
-        EXPECT_EQ(harness.announcer->said.mid(before).join('|').toStdString(), said.toStdString());
+        for (const char* key = keys; *key != '\0'; ++key) {
+            QTest::keyClick(harness.window->focusWidget(), *key == ' '   ? Qt::Key_Space
+                                                           : *key == '<' ? Qt::Key_Backtab
+                                                                         : Qt::Key_Tab);
+        }
+        for (int tick = 0; tick != ticks && harness.moving(Timer::Run); ++tick) {
+            harness.window->runStep();
+        }
+        EXPECT_EQ(harness.window->focusWidget(), harness.button(focus)) << said;
+        EXPECT_EQ(harness.announcer->said.mid(before).join('|'), said);
     }
 }
 

@@ -4,8 +4,10 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
+
 #include <QImage>
 #include <QWidget>
+#include "support/printing.h"
 
 // A reviewed picture of what a pupil sees, in tests/goldens/NAME.png, compared pixel for
 // pixel. On a mismatch the actual picture and a difference picture (changed pixels red) are

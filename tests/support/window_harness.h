@@ -10,7 +10,6 @@
 #include <set>
 
 #include "button_states.h"
-#include "control_table.h"
 #include "doubles/answering_notice.h"
 #include "doubles/fake_dice.h"
 #include "doubles/recording_sound.h"
@@ -19,6 +18,7 @@
 #include "graph_window.h"
 #include "help_window.h"
 #include "support/frame_close.h"
+#include "support/printing.h"
 
 using buttons::Button;
 using Buttons = std::set<Button>;
@@ -26,8 +26,7 @@ using controls::Timer;
 using controls::Value;
 
 // The experiment window with recording doubles for everything it takes from outside. With a
-// generator of the test's own, `random` stays null. Controls are found by what they are,
-// through the window's own table of controls.
+// generator of the test's own, `random` stays null.
 struct WindowHarness {
     explicit WindowHarness(std::unique_ptr<experiment::RandomSource> generator = nullptr) {
         auto scripted = std::make_unique<ScriptedRandom>();
@@ -54,36 +53,12 @@ struct WindowHarness {
         window->activateWindow();
         QApplication::processEvents();
     }
-    // The control of the table that `is` picks.
-    template <typename Widget>
-    [[nodiscard]] Widget* control(const std::function<bool(const controls::Control&)>& is) const {
-        for (const controls::Control& control : controls::experimentWindowControls()) {
-            if (is(control)) {
-                return window->findChild<Widget*>(QString::fromStdString(control.id));
-            }
-        }
-        return nullptr;
-    }
-    [[nodiscard]] QPushButton* button(Button which) const {
-        return control<QPushButton>([which](const controls::Control& c) {
-            return c.kind == controls::Kind::Button && c.button == which;
-        });
-    }
-    [[nodiscard]] QString value(Value which) const {
-        return control<QLabel>([which](const controls::Control& c) { return c.value == which; })
-            ->text();
-    }
+    [[nodiscard]] QPushButton* button(Button which) const { return window->button(which); }
+    [[nodiscard]] QString value(Value which) const { return window->valueLabel(which)->text(); }
     [[nodiscard]] QString cell(int large, int small) const {
-        return control<QLabel>(
-                   [=](const controls::Control& c) { return c.large == large && c.small == small; })
-            ->text();
+        return window->cell(large, small)->text();
     }
-    [[nodiscard]] bool moving(Timer which) const {
-        return control<QTimer>([which](const controls::Control& c) {
-                   return c.kind == controls::Kind::Timer && c.timer == which;
-               })
-            ->isActive();
-    }
+    [[nodiscard]] bool moving(Timer which) const { return window->timer(which)->isActive(); }
     [[nodiscard]] Buttons usableButtons() const {
         Buttons usable;
         for (std::size_t i = 0; i < buttons::kButtonCount; ++i) {
@@ -96,13 +71,10 @@ struct WindowHarness {
     // The faces shown, the large die's then the small die's: "35" when each shows one face.
     [[nodiscard]] QString facesShown() const {
         QString faces;
-        for (const experiment::Die die : {experiment::Die::Large, experiment::Die::Small}) {
-            for (int face = 1; face <= 6; ++face) {
-                const auto* picture = control<QWidget>([=](const controls::Control& c) {
-                    return c.kind == controls::Kind::DieFace && c.die == die && c.face == face;
-                });
-                faces += picture->isHidden() ? QString() : QString::number(face);
-            }
+        for (int picture = 0; picture < 12; ++picture) {
+            const auto die = picture < 6 ? experiment::Die::Large : experiment::Die::Small;
+            const bool shown = !window->dieFace(die, picture % 6 + 1)->isHidden();
+            faces += shown ? QString::number(picture % 6 + 1) : QString();
         }
         return faces;
     }

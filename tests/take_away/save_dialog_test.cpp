@@ -59,8 +59,8 @@ TEST(SaveDialog, AddsTheExtensionAsksBeforeReplacingAndRemembersSavedFolders) {
     QString openedIn;
     whenModalOpens({typeName(QStringLiteral("mygraph"), &openedIn)});
     const QString chosen = dialog.choose(nullptr, "Save", "pellorin-graph.png", "PNG (*.png)");
-    EXPECT_EQ(chosen.toStdString(), folder.filePath(QStringLiteral("mygraph.png")).toStdString());
-    EXPECT_EQ(openedIn.toStdString(), folder.path().toStdString());
+    EXPECT_EQ(chosen, folder.filePath(QStringLiteral("mygraph.png")));
+    EXPECT_EQ(openedIn, folder.path());
 
     // The file now exists: the dialog asks, the user says no and cancels.
     QFile existing(chosen);
@@ -88,7 +88,7 @@ TEST(SaveDialog, AddsTheExtensionAsksBeforeReplacingAndRemembersSavedFolders) {
     ASSERT_EQ(notice.shown.size(), 1U);
     whenModalOpens({typeName(QStringLiteral("again"), &openedIn)});
     dialog.choose(nullptr, "Save", "pellorin-graph.png", "PNG (*.png)");
-    EXPECT_EQ(openedIn.toStdString(), folder.path().toStdString());
+    EXPECT_EQ(openedIn, folder.path());
 }
 
 }  // namespace
