@@ -5,10 +5,11 @@
 
 #include "experiment_window.h"
 
-// The experiment window with the real clock and generator, and silent sound and notice.
-std::unique_ptr<ExperimentWindow> makeBenchWindow();
+// The experiment window with the real clock and generator, silent sound and notice (which
+// answers Yes), and a file dialog that opens `filesToOpen` and saves nowhere.
+std::unique_ptr<ExperimentWindow> makeBenchWindow(const QStringList& filesToOpen = {});
 
-// Clipboard, file dialog and a silent notice for a graph window.
+// Clipboard, a file dialog that chooses nothing and a silent notice for a graph window.
 take_away::TakeAway benchTakeAway();
 
 // Offscreen unless the caller chose a platform.

@@ -2,10 +2,14 @@
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
+#include <QFile>
+#include <QTemporaryDir>
 #include <QTimer>
 
 #include "bench_window.h"
+#include "experiment_results.h"
 #include "graph_window.h"
+#include "results_text.h"
 
 namespace {
 
@@ -64,9 +68,40 @@ void BM_GraphOfAThousandExperiments(benchmark::State& state) {
                      static_cast<std::int16_t>(n * 7 % 6 + 1));
     }
     platform::ActivationTracker tracker;
-    GraphWindow graph(tally, tracker, benchTakeAway());
+    GraphWindow graph(tally, tracker, benchTakeAway(), [](QPainter&, const QRect&) {});
     for (auto _ : state) {  // NOLINT(clang-analyzer-deadcode.DeadStores)
         graph.onActivated();
+    }
+}
+
+// A class pools its throws: 30 files of 1000 throws opened at once, from reading the files
+// to the window showing the pooled tally. The window does nothing else meanwhile.
+void BM_OpenThirtyFilesOfAThousandThrows(benchmark::State& state) {
+    QTemporaryDir folder;
+    QStringList files;
+    for (int pupil = 1; pupil <= 30; ++pupil) {
+        const auto window = makeBenchWindow();
+        for (int n = 0; n < experiment::kExperimentLimit; ++n) {
+            window->throwDice();
+            window->stopDice();
+        }
+        files << folder.filePath(QStringLiteral("pupil-%1.csv").arg(pupil));
+        QFile file(files.last());
+        if (!file.open(QIODevice::WriteOnly) ||
+            file.write(QByteArray::fromStdString(experiment::throwsCsv(window->tally()))) < 0) {
+            state.SkipWithError("cannot write the files");
+            return;
+        }
+    }
+    const auto window = makeBenchWindow(files);
+    window->show();
+    QApplication::processEvents();
+    for (auto _ : state) {  // NOLINT(clang-analyzer-deadcode.DeadStores)
+        window->results()->openThrows();
+        window->repaint();
+    }
+    if (window->tally().record().experimentCount != 30 * experiment::kExperimentLimit) {
+        state.SkipWithError("the files were not pooled");
     }
 }
 
@@ -74,6 +109,7 @@ BENCHMARK(BM_AutomaticTickHandler)->Unit(benchmark::kMicrosecond)->Repetitions(5
 BENCHMARK(BM_AutomaticTickWithRepaint)->Unit(benchmark::kMicrosecond)->Repetitions(5);
 BENCHMARK(BM_ManualRecordWithRepaint)->Unit(benchmark::kMicrosecond)->Repetitions(5);
 BENCHMARK(BM_GraphOfAThousandExperiments)->Unit(benchmark::kMicrosecond)->Repetitions(5);
+BENCHMARK(BM_OpenThirtyFilesOfAThousandThrows)->Unit(benchmark::kMillisecond)->Repetitions(5);
 
 }  // namespace
 

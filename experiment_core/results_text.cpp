@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "number_text.h"
+#include "throws_csv.h"
 
 namespace experiment {
 
@@ -72,7 +73,7 @@ std::string resultsHtml(const Tally& tally, const SummaryWords& words) {
 }
 
 std::string throwsCsv(const Tally& tally) {
-    std::string csv = "experiment,large,small,odd,odd_so_far,ratio\r\n";
+    std::string csv = std::string(kThrowsCsvHeader) + "\r\n";
     int number = 0;
     int oddBefore = 0;
     for (const Throw& pair : tally.throws()) {

@@ -16,10 +16,11 @@
 #include "window_geometry.h"
 
 GraphWindow::GraphWindow(const experiment::Tally& tally, platform::ActivationTracker& activation,
-                         const take_away::TakeAway& takeAway)
+                         const take_away::TakeAway& takeAway, take_away::PageDrawing page)
     : tally_(tally),
       canvas_(new platform::PictureBox(this)),
       takeAway_(takeAway),
+      page_(std::move(page)),
       pictureMenu_(new take_away::TakeAwayMenu(this)) {
     setObjectName(QStringLiteral("Form2"));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -40,6 +41,8 @@ GraphWindow::GraphWindow(const experiment::Tally& tally, platform::ActivationTra
     pictureMenu_->addEntry(tr("Copy picture"), QKeySequence::Copy, this, &GraphWindow::copyPicture);
     pictureMenu_->addEntry(tr("Save picture..."), QKeySequence::Save, this,
                            &GraphWindow::savePicture);
+    pictureMenu_->addEntry(tr("Print..."), QKeySequence::Print, this, &GraphWindow::printPage);
+    pictureMenu_->addEntry(tr("Save page as PDF..."), {}, this, &GraphWindow::savePagePdf);
     canvas_->setToolTip(pictureMenu_->hint());
     activation.watch(this, [this] { onActivated(); });
 }
@@ -62,11 +65,21 @@ void GraphWindow::savePicture() {
                               png);
 }
 
+void GraphWindow::printPage() {
+    take_away::printPage(takeAway_, this, page_);
+}
+
+void GraphWindow::savePagePdf() {
+    take_away::savePagePdf(takeAway_, this, QStringLiteral("pellorin-results.pdf"), page_);
+}
+
 void GraphWindow::onActivated() {
     const experiment::ExperimentRecord& record = tally_.record();
     QImage& image = canvas_->image();
     QPainter painter(&image);
-    graph::drawRatioGraph(painter, canvas_->contentsRect().size(), record);
+    // One logical pixel wide, also on a high-density canvas.
+    drawings::drawRatioGraph(painter, canvas_->contentsRect().size(), record,
+                             image.devicePixelRatioF());
     painter.end();
     canvas_->update();
     // A screen reader says the summary when the canvas takes the focus, and reads how the

@@ -2,28 +2,51 @@
 #pragma once
 
 #include <QObject>
+#include <vector>
 
 #include "take_away.h"
 #include "take_away_menu.h"
 #include "tally.h"
+#include "throws_csv.h"
 
-// What the experiment window's results can be made into: the table and the values on the
-// clipboard, every throw in a CSV file. The entries of the window's context menu, with their
-// shortcuts; the window's steps say when they are available (not while the numbers change).
+// What the experiment window's results can be made into, and where throws come back from:
+// the table and the values on the clipboard, every throw in a CSV file, saved throws opened
+// and pooled, one page printed or saved as PDF. The entries of the window's context menu, with
+// their shortcuts; the window's steps say when they are available (not while numbers change).
 class ExperimentResults final : public QObject {
     Q_OBJECT
 public:
+    // Together, files of throws hold at most this many, the most the experiment count holds.
+    static constexpr int kMostThrows = 32767;
+    // A file of the most throws takes under a megabyte.
+    static constexpr qint64 kLargestThrowsFile = qint64{4} * 1024 * 1024;
+
     ExperimentResults(QWidget* window, const experiment::Tally& tally,
                       const take_away::TakeAway& takeAway);
 
     [[nodiscard]] take_away::TakeAwayMenu* menu() const { return menu_; }
+    // The page of results, as printed and saved as PDF (the graph window prints it too).
+    [[nodiscard]] take_away::PageDrawing page() const;
 
     // "Copy results": tab-separated text and an HTML table.
     void copy();
     // "Save throws as CSV...".
     void saveThrows();
+    // "Open throws...": every file is read and checked before anything changes; a window that
+    // holds experiments asks before they are replaced.
+    void openThrows();
+    // "Print..." and "Save page as PDF...".
+    void print();
+    void savePagePdf();
+
+signals:
+    // Throws read back from files, in order: they become the experiment.
+    void throwsOpened(const std::vector<experiment::Faces>& throws);
 
 private:
+    // The throws of the chosen files, pooled, or nothing after telling why not.
+    [[nodiscard]] std::vector<experiment::Faces> readThrows(const QStringList& paths);
+
     QWidget* window_;
     const experiment::Tally& tally_;
     take_away::TakeAway takeAway_;

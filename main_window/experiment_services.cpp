@@ -12,7 +12,7 @@ ExperimentServices systemServices() {
             std::make_unique<sound::ModuleSoundControl>(),
             std::make_unique<platform::MessageNoticeBox>(),
             std::make_unique<take_away::SystemClipboard>(),
-            std::make_unique<take_away::SystemSaveDialog>(),
+            std::make_unique<take_away::SystemFileDialog>(),
             std::make_unique<platform::AccessibleAnnouncer>(),
             [] { QCoreApplication::exit(0); }};
 }

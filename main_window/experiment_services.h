@@ -17,7 +17,7 @@ struct ExperimentServices {
     std::unique_ptr<sound::SoundControl> sound;
     std::unique_ptr<platform::NoticeBox> notice;
     std::unique_ptr<take_away::Clipboard> clipboard;
-    std::unique_ptr<take_away::SaveDialog> saveDialog;
+    std::unique_ptr<take_away::FileDialog> fileDialog;
     std::unique_ptr<platform::Announcer> announcer;
     // Ends the program; nothing of it runs afterwards.
     std::function<void()> endProgram;

@@ -35,7 +35,7 @@ ExperimentWindow::ExperimentWindow(ExperimentServices services, QWidget* parent)
       roller_(*services_.clock, *services_.random),
       activation_(new platform::ActivationTracker(this)),
       results_(new ExperimentResults(
-          this, tally_, {*services_.clipboard, *services_.saveDialog, *services_.notice})) {
+          this, tally_, {*services_.clipboard, *services_.fileDialog, *services_.notice})) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(tr("Pellorin") + QLatin1Char(' ') +
                    QString::fromUtf8(platform::kAuthorshipNotice));
@@ -63,6 +63,7 @@ ExperimentWindow::ExperimentWindow(ExperimentServices services, QWidget* parent)
     for (const auto& [which, handler] : handlers) {
         connect(button(which), &QPushButton::clicked, this, handler);
     }
+    connect(results_, &ExperimentResults::throwsOpened, this, &ExperimentWindow::replaceThrows);
     activation_->watch(this, [this] { onActivated(); });
 }
 
@@ -216,12 +217,15 @@ void ExperimentWindow::rollSmallDie() {
 }
 
 void ExperimentWindow::rollDie(experiment::Die die) {
+    showFace(die, roller_.roll());
+}
+
+void ExperimentWindow::showFace(experiment::Die die, std::int16_t face) {
     const bool large = die == experiment::Die::Large;
     auto& pictures = large ? largeDieFaces_ : smallDieFaces_;
     for (QWidget* picture : pictures) {
         picture->setVisible(false);
     }
-    const std::int16_t face = roller_.roll();
     faces_.at(large ? 0 : 1) = face;
     pictures.at(static_cast<std::size_t>(face - 1))->setVisible(true);
 }
@@ -334,6 +338,22 @@ void ExperimentWindow::startAfresh() {
     announce(tr("Started afresh."));
 }
 
+void ExperimentWindow::replaceThrows(const std::vector<experiment::Faces>& throws) {
+    tally_.reset();
+    for (const experiment::Faces& faces : throws) {
+        tally_.record(faces.large, faces.small);
+    }
+    // The dice show the last throw, as they would after throwing it by hand.
+    if (!throws.empty()) {
+        showFace(experiment::Die::Large, throws.back().large);
+        showFace(experiment::Die::Small, throws.back().small);
+    }
+    showTally();
+    applyButtonStep(Step::Opened);
+    //: announced to a screen reader after throws were opened from files
+    announce(tr("Throws opened.") + QLatin1Char(' ') + latestResult());
+}
+
 void ExperimentWindow::showHelp() {
     playChime(QStringLiteral("pinpon.wav"));
     if (!help_) {
@@ -347,7 +367,8 @@ void ExperimentWindow::showGraph() {
     hide();
     if (graph_ == nullptr) {
         graph_ = new GraphWindow(tally_, *activation_,
-                                 {*services_.clipboard, *services_.saveDialog, *services_.notice});
+                                 {*services_.clipboard, *services_.fileDialog, *services_.notice},
+                                 results_->page());
         connect(graph_, &GraphWindow::closed, this, [this] {
             // The closed window deletes itself; a "Graph display" right after it makes anew.
             graph_ = nullptr;

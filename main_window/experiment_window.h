@@ -11,6 +11,7 @@
 #include "control_table.h"
 #include "experiment_services.h"
 #include "tally.h"
+#include "throws_csv.h"
 
 class QLabel;
 class QPushButton;
@@ -31,6 +32,8 @@ public:
     [[nodiscard]] const experiment::Tally& tally() const { return tally_; }
     [[nodiscard]] GraphWindow* graphWindow() const;
     [[nodiscard]] HelpWindow* helpWindow() const { return help_.get(); }
+    // What the results can be made into, and where throws come back from.
+    [[nodiscard]] ExperimentResults* results() const { return results_; }
     // The controls, by what they are.
     [[nodiscard]] QPushButton* button(buttons::Button which) const;
     [[nodiscard]] QLabel* valueLabel(controls::Value which) const;
@@ -56,6 +59,8 @@ public:
     void showGraph();
     void showHelp();
     void exitProgram();
+    // Throws opened from files replace the experiment, as if thrown by hand.
+    void replaceThrows(const std::vector<experiment::Faces>& throws);
 
 protected:
     // Closing the window through its frame ends the program as "Exit" does: hiding it would
@@ -70,6 +75,7 @@ private:
     void buildControls();
     void applyButtonStep(buttons::Step step);
     void rollDie(experiment::Die die);
+    void showFace(experiment::Die die, std::int16_t face);
     // Records the faces the dice show as one experiment, and shows the tally.
     void recordThrow();
     void showTally();

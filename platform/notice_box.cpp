@@ -13,4 +13,13 @@ void MessageNoticeBox::inform(QWidget* owner, const QString& title, const QStrin
     box.exec();
 }
 
+bool MessageNoticeBox::ask(QWidget* owner, const QString& title, const QString& question) {
+    QMessageBox box(QMessageBox::Question, title, question, QMessageBox::Yes | QMessageBox::No,
+                    owner);
+    box.setObjectName(QStringLiteral("Question"));
+    box.setWindowModality(Qt::ApplicationModal);
+    box.setDefaultButton(QMessageBox::No);
+    return box.exec() == QMessageBox::Yes;
+}
+
 }  // namespace platform

@@ -6,7 +6,7 @@ BUILD_PACKAGES=(cmake g++ make pkg-config qt6-base-dev libpulse-dev qt6-qpa-plug
     qt6-tools-dev qt6-l10n-tools qt6-translations-l10n libgl-dev fonts-ipafont-gothic fontconfig)
 TEST_PACKAGES=(libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth openbox xdotool imagemagick
     x11-utils xclip at-spi2-core clang-format clang-tidy python3-pyatspi python3-xlib dbus dbus-x11 python3 dpkg-dev lintian desktop-file-utils
-    appstream pulseaudio pulseaudio-utils orca)
+    appstream pulseaudio pulseaudio-utils orca poppler-utils)
 
 as_root() {
     if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
@@ -46,7 +46,8 @@ private_runtime_dir() {
 }
 
 # The program's folders, for the style checks.
-PROGRAM_FOLDERS=(experiment_core platform sound take_away assets main_window graph_window help_window)
+PROGRAM_FOLDERS=(experiment_core platform sound take_away drawings assets main_window graph_window
+    help_window)
 
 # Fails on any formatting difference (all C++ files) or clang-tidy finding (the program's
 # sources, with the compile commands of the build in $1).

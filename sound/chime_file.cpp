@@ -11,11 +11,7 @@
 #include <cstring>
 #include <memory>
 
-#ifdef Q_OS_UNIX
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-#endif
+#include "ordinary_file.h"
 
 namespace sound {
 
@@ -97,41 +93,6 @@ bool headerAgreesWithBytes(SNDFILE* file) {
 
 using SoundFile = std::unique_ptr<SNDFILE, int (*)(SNDFILE*)>;
 
-#ifdef Q_OS_UNIX
-// Opens without blocking (a FIFO would wait for a writer), then reads only a regular file.
-QByteArray readSmallRegularFile(const QString& path, bool* ok) {
-    *ok = false;
-    const int descriptor =
-        ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
-    if (descriptor < 0) {
-        return {};
-    }
-    QByteArray bytes;
-    struct stat status {};
-    if (::fstat(descriptor, &status) == 0 && S_ISREG(status.st_mode) &&
-        status.st_size <= kLargestChimeFile) {
-        QFile file;
-        if (file.open(descriptor, QIODevice::ReadOnly, QFileDevice::DontCloseHandle)) {
-            bytes = file.read(kLargestChimeFile + 1);
-            *ok = bytes.size() <= kLargestChimeFile;
-        }
-    }
-    ::close(descriptor);
-    return bytes;
-}
-#else
-QByteArray readSmallRegularFile(const QString& path, bool* ok) {
-    *ok = false;
-    QFile file(path);
-    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly) || file.isSequential()) {
-        return {};
-    }
-    QByteArray bytes = file.read(kLargestChimeFile + 1);
-    *ok = bytes.size() <= kLargestChimeFile;
-    return bytes;
-}
-#endif
-
 }  // namespace
 
 QString findSoundFile(const QString& fileName) {
@@ -174,12 +135,11 @@ std::optional<Chime> decodeChime(const QByteArray& bytes) {
 }
 
 std::optional<Chime> readChime(const QString& path) {
-    bool ok = false;
-    const QByteArray bytes = readSmallRegularFile(path, &ok);
-    if (!ok) {
+    const platform::FileContents file = platform::readOrdinaryFile(path, kLargestChimeFile);
+    if (file.outcome != platform::FileContents::Outcome::Read) {
         return std::nullopt;
     }
-    return decodeChime(bytes);
+    return decodeChime(file.bytes);
 }
 
 }  // namespace sound

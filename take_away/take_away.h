@@ -2,59 +2,27 @@
 #pragma once
 
 #include <QByteArray>
-#include <QImage>
+#include <QRect>
 #include <QString>
+#include <functional>
 
+#include "clipboard.h"
+#include "file_dialog.h"
+
+class QPainter;
+class QPrinter;
 class QWidget;
 
 namespace platform {
 class NoticeBox;
-}
+}  // namespace platform
 
 namespace take_away {
-
-// The desktop's clipboard. Where there is none, putting something on it does nothing.
-class Clipboard {
-public:
-    virtual ~Clipboard() = default;
-    // Text with an HTML rendering of the same, for programs that keep the layout.
-    virtual void putText(const QString& text, const QString& html) = 0;
-    virtual void putImage(const QImage& image) = 0;
-};
-
-class SystemClipboard final : public Clipboard {
-public:
-    void putText(const QString& text, const QString& html) override;
-    void putImage(const QImage& image) override;
-};
-
-// The system's file dialog for saving. Returns the chosen path, or nothing when the user
-// cancels; a name typed without an extension gets the suggested name's.
-class SaveDialog {
-public:
-    virtual ~SaveDialog() = default;
-    virtual QString choose(QWidget* owner, const QString& title, const QString& suggestedName,
-                           const QString& filter) = 0;
-    // A file was saved there: the next dialog suggests its folder.
-    virtual void saved(const QString& path) = 0;
-};
-
-// Suggests the file in the user's documents folder at first, then in the folder of the last
-// file saved while the program runs. Asks before replacing a file, the extension added.
-class SystemSaveDialog final : public SaveDialog {
-public:
-    QString choose(QWidget* owner, const QString& title, const QString& suggestedName,
-                   const QString& filter) override;
-    void saved(const QString& path) override;
-
-private:
-    QString lastFolder_;
-};
 
 // What a window needs to let results be taken away.
 struct TakeAway {
     Clipboard& clipboard;
-    SaveDialog& dialog;
+    FileDialog& dialog;
     platform::NoticeBox& notice;
 };
 
@@ -63,8 +31,25 @@ struct TakeAway {
 void saveWithDialog(const TakeAway& takeAway, QWidget* owner, const QString& title,
                     const QString& suggestedName, const QString& filter, const QByteArray& bytes);
 
-// Writes the whole file or leaves what was there untouched. Returns why it failed, or an empty
-// text when it succeeded.
-QString saveWhole(const QString& path, const QByteArray& bytes);
+// Tells the user, in a notice, what could not be done.
+void tellFailure(const TakeAway& takeAway, QWidget* owner, const QString& text);
+
+// Draws one page on a painter; `page` is the area to draw in, in the painter's device pixels.
+using PageDrawing = std::function<void(QPainter& painter, const QRect& page)>;
+
+// One A4 page as a PDF file.
+QByteArray pagePdf(const PageDrawing& draw);
+
+// Asks for a file and saves the page there as PDF, whole or not at all.
+void savePagePdf(const TakeAway& takeAway, QWidget* owner, const QString& suggestedName,
+                 const PageDrawing& draw);
+
+// Asks for a printer, with the system's print dialog, and prints the page on it. Cancel does
+// nothing.
+void printPage(const TakeAway& takeAway, QWidget* owner, const PageDrawing& draw);
+
+// Prints the page on the printer's paper (A4, or Letter where the printer says so). False when
+// the printer cannot be used.
+bool printOn(QPrinter& printer, const PageDrawing& draw);
 
 }  // namespace take_away

@@ -19,6 +19,87 @@
         <source>Comma-separated values (*.csv)</source>
         <translation>CSVファイル (*.csv)</translation>
     </message>
+    <message>
+        <source>Open throws...</source>
+        <translation>1回ごとの記録を開く...</translation>
+    </message>
+    <message>
+        <source>Print...</source>
+        <translation>印刷...</translation>
+    </message>
+    <message>
+        <source>Save page as PDF...</source>
+        <translation>ページをPDFで保存...</translation>
+    </message>
+    <message>
+        <source>Open throws</source>
+        <translation>1回ごとの記録を開く</translation>
+    </message>
+    <message>
+        <source>Pellorin</source>
+        <extracomment>the program&apos;s name, as the title of a question</extracomment>
+        <translation>Pellorin</translation>
+    </message>
+    <message>
+        <source>The %1 experiments in the window will be replaced by those in the files. Open them?</source>
+        <translation>画面の%1回の実験は、ファイルの記録に置き換わります。開きますか？</translation>
+    </message>
+    <message>
+        <source>%1 could not be opened: %2</source>
+        <extracomment>a notice: %1 the file, %2 why it could not be read</extracomment>
+        <translation>%1 を開けませんでした：%2</translation>
+    </message>
+    <message>
+        <source>Its first line is not the header of a file of throws.</source>
+        <translation>1行目が記録ファイルの見出しではありません。</translation>
+    </message>
+    <message>
+        <source>It holds no throws.</source>
+        <translation>記録が1つもありません。</translation>
+    </message>
+    <message>
+        <source>The row is not six numbers.</source>
+        <translation>この行は6つの数ではありません。</translation>
+    </message>
+    <message>
+        <source>The row&apos;s number does not follow the row before.</source>
+        <translation>この行の番号が前の行の続きになっていません。</translation>
+    </message>
+    <message>
+        <source>A face is not between 1 and 6.</source>
+        <translation>サイコロの目が1から6の間にありません。</translation>
+    </message>
+    <message>
+        <source>Its &quot;odd&quot; does not agree with the faces.</source>
+        <translation>「odd」がサイコロの目と合いません。</translation>
+    </message>
+    <message>
+        <source>Its &quot;odd_so_far&quot; does not agree with the rows before.</source>
+        <translation>「odd_so_far」が前の行までと合いません。</translation>
+    </message>
+    <message>
+        <source>Its ratio does not agree with the rows before.</source>
+        <translation>「ratio」が前の行までと合いません。</translation>
+    </message>
+    <message>
+        <source>The files hold more than %1 throws together.</source>
+        <translation>ファイルの記録が合わせて%1回を超えています。</translation>
+    </message>
+    <message>
+        <source>%1 was not opened: line %2: %3</source>
+        <extracomment>a notice: %1 the file, %2 the line, %3 what is wrong there</extracomment>
+        <translation>%1 を開きませんでした：%2行目：%3</translation>
+    </message>
+    <message>
+        <source>Pellorin: the results of the experiment</source>
+        <extracomment>the title of the printed page</extracomment>
+        <translation>Pellorin：実験の結果</translation>
+    </message>
+    <message>
+        <source>The 1 experiment in the window will be replaced by those in the files. Open them?</source>
+        <extracomment>a question before opening files replaces the one experiment in the window</extracomment>
+        <translation>画面の1回の実験は、ファイルの記録に置き換わります。開きますか？</translation>
+    </message>
 </context>
 <context>
     <name>ExperimentWindow</name>
@@ -184,6 +265,11 @@
         <extracomment>announced to a screen reader after Init</extracomment>
         <translation>初期化しました。</translation>
     </message>
+    <message>
+        <source>Throws opened.</source>
+        <extracomment>announced to a screen reader after throws were opened from files</extracomment>
+        <translation>記録を開きました。</translation>
+    </message>
 </context>
 <context>
     <name>GraphWindow</name>
@@ -224,6 +310,14 @@
         <source>after %1: %2</source>
         <extracomment>the ratio after %1 experiments, in the graph&apos;s description</extracomment>
         <translation>%1 回：%2</translation>
+    </message>
+    <message>
+        <source>Print...</source>
+        <translation>印刷...</translation>
+    </message>
+    <message>
+        <source>Save page as PDF...</source>
+        <translation>ページをPDFで保存...</translation>
     </message>
 </context>
 <context>
@@ -405,6 +499,32 @@
         <source>%1 could not be saved: %2</source>
         <extracomment>a notice: %1 the file, %2 why it could not be saved</extracomment>
         <translation>%1 を保存できませんでした：%2</translation>
+    </message>
+    <message>
+        <source>Save page as PDF</source>
+        <translation>ページをPDFで保存</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>PDFファイル (*.pdf)</translation>
+    </message>
+    <message>
+        <source>The page could not be printed.</source>
+        <translation>ページを印刷できませんでした。</translation>
+    </message>
+    <message>
+        <source>It is not there any more.</source>
+        <translation>ファイルがもうありません。</translation>
+    </message>
+    <message>
+        <source>It is larger than %1 MiB.</source>
+        <extracomment>why a file could not be read; %1: the largest size in MiB</extracomment>
+        <translation>%1 MiBより大きいファイルです。</translation>
+    </message>
+    <message>
+        <source>Reading failed (%1).</source>
+        <extracomment>why a file could not be read; %1: the system&apos;s reason</extracomment>
+        <translation>読み込めませんでした（%1）。</translation>
     </message>
 </context>
 <context>

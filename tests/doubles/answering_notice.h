@@ -9,7 +9,8 @@
 #include "accessibility.h"
 #include "notice_box.h"
 
-// Answers every notice at once, as a user clicking OK would, and remembers what it said.
+// Answers every notice at once, as a user clicking OK (or the test's answer to a question)
+// would, and remembers what it said.
 class AnsweringNotice final : public platform::NoticeBox {
 public:
     struct Shown {
@@ -22,7 +23,12 @@ public:
             whileShown();
         }
     }
+    bool ask(QWidget* owner, const QString& title, const QString& question) override {
+        inform(owner, title, question);
+        return yes;
+    }
     std::vector<Shown> shown;
+    bool yes = true;
     // Runs while the notice is "open", before the user answers it.
     std::function<void()> whileShown;
 };

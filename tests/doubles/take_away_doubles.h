@@ -17,16 +17,21 @@ public:
     QImage image;
 };
 
-// Answers the file dialog with the path the test chose (empty: the user cancels).
-class AnsweringSaveDialog final : public take_away::SaveDialog {
+// Answers the file dialogs with the paths the test chose (none: the user cancels).
+class AnsweringFileDialog final : public take_away::FileDialog {
 public:
-    QString choose(QWidget* /*owner*/, const QString& /*title*/, const QString& suggestedName,
-                   const QString& /*filter*/) override {
+    QString chooseSave(QWidget* /*owner*/, const QString& /*title*/, const QString& suggestedName,
+                       const QString& /*filter*/) override {
         suggested = suggestedName;
         return answer;
     }
-    void saved(const QString& /*path*/) override {}
+    QStringList chooseOpen(QWidget* /*owner*/, const QString& /*title*/,
+                           const QString& /*filter*/) override {
+        return opened;
+    }
+    void used(const QString& /*path*/) override {}
 
     QString answer;
     QString suggested;
+    QStringList opened;
 };

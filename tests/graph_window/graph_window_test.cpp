@@ -26,10 +26,14 @@ const QColor kBlack(0, 0, 0);
 // What the graph window takes from the desktop to let its picture be taken away.
 struct Desk {
     RecordingClipboard clipboard;
-    AnsweringSaveDialog dialog;
+    AnsweringFileDialog dialog;
     AnsweringNotice notice;
     take_away::TakeAway takeAway{clipboard, dialog, notice};
     platform::ActivationTracker tracker;
+    // The page the window prints: a black square.
+    take_away::PageDrawing page = [](QPainter& painter, const QRect& area) {
+        painter.fillRect(area.left(), area.top(), 100, 100, Qt::black);
+    };
 };
 
 // The tally of throws written as their products: 1 odd, 0 even.
@@ -59,7 +63,7 @@ TEST(GraphPicture, IsAsReviewed) {
           std::pair{1000, "graph-thousand"}}) {
         const experiment::Tally tally = historyOf(count);
         Desk desk;
-        GraphWindow window(tally, desk.tracker, desk.takeAway);
+        GraphWindow window(tally, desk.tracker, desk.takeAway, desk.page);
         window.show();
         window.onActivated();
         window.onActivated();
@@ -73,7 +77,7 @@ QImage drawAt(qreal ratio, const experiment::ExperimentRecord& record) {
     image.setDevicePixelRatio(ratio);
     image.fill(Qt::white);
     QPainter painter(&image);
-    graph::drawRatioGraph(painter, inner, record);
+    drawings::drawRatioGraph(painter, inner, record, ratio);
     return image;
 }
 
@@ -131,7 +135,7 @@ TEST(GraphDrawing, AxisTitlesEndInsideTheCanvasInEveryLanguage) {
 TEST(GraphWindowInUse, FocusesTheCanvasTellsTheRatiosAndGivesThePictureAway) {
     const experiment::Tally tally = historyOf(100);
     Desk desk;
-    GraphWindow window(tally, desk.tracker, desk.takeAway);
+    GraphWindow window(tally, desk.tracker, desk.takeAway, desk.page);
     window.show();
     window.activateWindow();
     QCoreApplication::processEvents();
@@ -158,7 +162,7 @@ TEST(GraphWindowInUse, FocusesTheCanvasTellsTheRatiosAndGivesThePictureAway) {
         desk.notice);
     EXPECT_EQ(canvas->toolTip(),
               "Right-click, or press Shift+F10:\nCopy picture \u2014 Ctrl+C\n"
-              "Save picture... \u2014 Ctrl+S");
+              "Save picture... \u2014 Ctrl+S\nPrint... \u2014 Ctrl+P\nSave page as PDF...");
     QTest::keyClick(canvas, Qt::Key_F10, Qt::ShiftModifier);
     EXPECT_TRUE(window.findChild<QMenu*>()->isVisible());
     window.findChild<QMenu*>()->hide();

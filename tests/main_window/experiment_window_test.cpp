@@ -162,7 +162,8 @@ TEST(ExperimentTakeAway, CopiesAndSavesTheExactResults) {
     // Resting the pointer on the table tells how to do it.
     EXPECT_EQ(harness.window->cell(3, 5)->toolTip(),
               "Right-click, or press Shift+F10:\nCopy results \u2014 Ctrl+C\n"
-              "Save throws as CSV... \u2014 Ctrl+S");
+              "Save throws as CSV... \u2014 Ctrl+S\nOpen throws... \u2014 Ctrl+O\n"
+              "Print... \u2014 Ctrl+P\nSave page as PDF...");
     QTest::keyClick(harness.window.get(), Qt::Key_F10, Qt::ShiftModifier);
     EXPECT_TRUE(harness.window->findChild<QMenu*>()->isVisible());
     harness.window->findChild<QMenu*>()->hide();

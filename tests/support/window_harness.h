@@ -33,7 +33,7 @@ struct WindowHarness {
         auto recording = std::make_unique<RecordingSound>();
         auto answering = std::make_unique<AnsweringNotice>();
         auto keeping = std::make_unique<RecordingClipboard>();
-        auto asking = std::make_unique<AnsweringSaveDialog>();
+        auto asking = std::make_unique<AnsweringFileDialog>();
         auto announcing = std::make_unique<RecordingAnnouncer>();
         random = generator ? nullptr : scripted.get();
         sound = recording.get();
@@ -105,7 +105,7 @@ struct WindowHarness {
     RecordingSound* sound = nullptr;
     AnsweringNotice* notice = nullptr;
     RecordingClipboard* clipboard = nullptr;
-    AnsweringSaveDialog* dialog = nullptr;
+    AnsweringFileDialog* dialog = nullptr;
     RecordingAnnouncer* announcer = nullptr;
     int programEnds = 0;
     std::unique_ptr<ExperimentWindow> window;

@@ -9,7 +9,7 @@
 
 #include "fonts.h"
 
-namespace graph {
+namespace drawings {
 
 namespace {
 
@@ -98,12 +98,12 @@ int ratioY(float ratio) {
     return 110 - static_cast<int>(std::floor(100.0 * static_cast<double>(ratio)));
 }
 
-void drawRatioGraph(QPainter& painter, QSize inner, const experiment::ExperimentRecord& record) {
+void drawRatioGraph(QPainter& painter, QSize inner, const experiment::ExperimentRecord& record,
+                    qreal lineWidth) {
     const Scale scale{inner};
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, false);
-    // One logical pixel wide, also on a high-density canvas.
-    QPen pen(kFrame, painter.device()->devicePixelRatioF());
+    QPen pen(kFrame, lineWidth);
     pen.setCosmetic(true);
     painter.setPen(pen);
     // At 7 pt the scale labels left of the axis ("1.00") end two pixels before its ticks.
@@ -116,4 +116,4 @@ void drawRatioGraph(QPainter& painter, QSize inner, const experiment::Experiment
     painter.restore();
 }
 
-}  // namespace graph
+}  // namespace drawings

@@ -7,7 +7,7 @@
 
 class QPainter;
 
-namespace graph {
+namespace drawings {
 
 // The scale of the canvas: 1100 units across, 120 down.
 inline constexpr double kUnitsAcross = 1100.0;
@@ -19,7 +19,8 @@ int ratioY(float ratio);
 
 // Draws the frame, the scale, the dashed line at 1/4 and the ratio history of experiments 1
 // to the count over whatever the painter's device already shows. `inner` is the canvas's
-// inner area in logical pixels.
-void drawRatioGraph(QPainter& painter, QSize inner, const experiment::ExperimentRecord& record);
+// inner area in logical pixels; lines and points are `lineWidth` device pixels wide.
+void drawRatioGraph(QPainter& painter, QSize inner, const experiment::ExperimentRecord& record,
+                    qreal lineWidth);
 
-}  // namespace graph
+}  // namespace drawings

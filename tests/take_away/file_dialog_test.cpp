@@ -52,13 +52,13 @@ std::function<void(QWidget*)> typeName(const QString& name, QString* openedIn) {
 // The file dialog adds the extension a typed name lacks, asks before replacing the file the
 // name then points to, and opens in the folder of the last file saved; a save that failed
 // leaves that folder as it was.
-TEST(SaveDialog, AddsTheExtensionAsksBeforeReplacingAndRemembersSavedFolders) {
+TEST(FileDialog, AddsTheExtensionAsksBeforeReplacingAndRemembersSavedFolders) {
     QTemporaryDir folder;
-    take_away::SystemSaveDialog dialog;
-    dialog.saved(folder.filePath(QStringLiteral("earlier.png")));
+    take_away::SystemFileDialog dialog;
+    dialog.used(folder.filePath(QStringLiteral("earlier.png")));
     QString openedIn;
     whenModalOpens({typeName(QStringLiteral("mygraph"), &openedIn)});
-    const QString chosen = dialog.choose(nullptr, "Save", "pellorin-graph.png", "PNG (*.png)");
+    const QString chosen = dialog.chooseSave(nullptr, "Save", "pellorin-graph.png", "PNG (*.png)");
     EXPECT_EQ(chosen, folder.filePath(QStringLiteral("mygraph.png")));
     EXPECT_EQ(openedIn, folder.path());
 
@@ -75,7 +75,7 @@ TEST(SaveDialog, AddsTheExtensionAsksBeforeReplacingAndRemembersSavedFolders) {
                         question->button(QMessageBox::No)->click();
                     },
                     [](QWidget* window) { qobject_cast<QDialog*>(window)->reject(); }});
-    EXPECT_TRUE(dialog.choose(nullptr, "Save", "pellorin-graph.png", "PNG (*.png)").isEmpty());
+    EXPECT_TRUE(dialog.chooseSave(nullptr, "Save", "pellorin-graph.png", "PNG (*.png)").isEmpty());
     EXPECT_TRUE(asked);
 
     // A save into a folder that is gone fails; the next dialog opens where the last file
@@ -87,7 +87,7 @@ TEST(SaveDialog, AddsTheExtensionAsksBeforeReplacingAndRemembersSavedFolders) {
                               "PNG (*.png)", "bytes");
     ASSERT_EQ(notice.shown.size(), 1U);
     whenModalOpens({typeName(QStringLiteral("again"), &openedIn)});
-    dialog.choose(nullptr, "Save", "pellorin-graph.png", "PNG (*.png)");
+    dialog.chooseSave(nullptr, "Save", "pellorin-graph.png", "PNG (*.png)");
     EXPECT_EQ(openedIn, folder.path());
 }
 

@@ -1,0 +1,83 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "results_page.h"
+
+#include <QPainter>
+
+#include "fonts.h"
+#include "number_text.h"
+#include "ratio_graph.h"
+
+namespace drawings {
+
+namespace {
+
+QString text(const std::string& value) {
+    return QString::fromStdString(value);
+}
+
+// A row of boxed cells, the first `first` wide, the others `width`, each text centred.
+void drawRow(QPainter& painter, QRect cell, int first, const QStringList& texts) {
+    cell.setWidth(first);
+    for (const QString& shown : texts) {
+        painter.drawRect(cell);
+        painter.drawText(cell, Qt::AlignCenter, shown);
+        cell.translate(cell.width(), 0);
+        cell.setWidth(cell.height() * 2);
+    }
+}
+
+}  // namespace
+
+void drawResultsPage(QPainter& painter, const QRect& page, const experiment::Tally& tally,
+                     const PageWords& words) {
+    painter.save();
+    // Sizes in hundredths of the page's width, so that the page looks the same on any paper.
+    const auto part = [&page](double hundredths) {
+        return static_cast<int>(page.width() * hundredths / 100);
+    };
+    painter.setPen(QPen(Qt::black, part(0.15)));
+    int top = page.top();
+    painter.setFont(platform::designFont(18, true));
+    painter.drawText(QRect(page.left(), top, page.width(), part(6)), Qt::AlignLeft, words.title);
+    top += part(7);
+    painter.setFont(platform::designFont(11));
+    painter.drawText(QRect(page.left(), top, page.width(), part(4)), Qt::AlignLeft, words.date);
+    top += part(7);
+
+    // The table: a row of headers, then a row for each face of the large die.
+    const int rowHeight = part(5);
+    const QRect firstCell(page.left(), top, part(20), rowHeight);
+    painter.setFont(platform::designFont(11, true));
+    drawRow(painter, firstCell, part(20), QStringList{words.corner} + words.faces);
+    painter.setFont(platform::designFont(12));
+    for (int large = 1; large <= experiment::kFaces; ++large) {
+        QStringList row = {words.faces.value(large - 1)};
+        for (int small = 1; small <= experiment::kFaces; ++small) {
+            row << text(experiment::counterText(tally.pairCount(large, small)));
+        }
+        drawRow(painter, firstCell.translated(0, rowHeight * large), part(20), row);
+    }
+    top += rowHeight * 8;
+
+    const experiment::ExperimentRecord& record = tally.record();
+    const QStringList values = {
+        text(experiment::counterText(record.experimentCount)),
+        text(experiment::counterText(record.oddCount)),
+        text(experiment::ratioText(record.oddCount, record.experimentCount))};
+    for (int i = 0; i < values.size(); ++i) {
+        drawRow(painter, QRect(page.left(), top, part(40), rowHeight), part(40),
+                {words.summary.value(i), values.at(i)});
+        top += rowHeight;
+    }
+    top += rowHeight;
+
+    // The graph, as wide as the page and as high as its canvas is for its width.
+    const QSize graph(page.width(), page.width() * 317 / 629);
+    painter.drawRect(QRect(QPoint(page.left(), top), graph));
+    painter.translate(page.left(), top);
+    // Lines as wide on paper as a pixel on a screen of 96 dots an inch.
+    drawRatioGraph(painter, graph, record, painter.device()->logicalDpiX() / 96.0);
+    painter.restore();
+}
+
+}  // namespace drawings

@@ -1,0 +1,42 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <cstdint>
+#include <string_view>
+#include <variant>
+#include <vector>
+
+namespace experiment {
+
+// A pair of faces, large then small, as a file of throws gives it back.
+struct Faces {
+    std::int16_t large;
+    std::int16_t small;
+};
+
+// Why a file of throws was refused: what is wrong, and on which line (1: the header).
+struct CsvProblem {
+    enum class What {
+        NoHeader,  // the first line is not the header the program writes
+        NoThrows,  // there is no row after the header
+        Fields,    // a row has other than six numbers
+        Number,    // a row's number is not the one after the row before
+        Face,      // a face outside 1 to 6
+        Odd,       // "odd" disagrees with the faces
+        OddSoFar,  // "odd_so_far" disagrees with the rows so far
+        Ratio,     // "ratio" disagrees with the rows so far
+        TooMany    // more rows than the experiment count can hold
+    };
+    What what;
+    int line;
+};
+
+// The header of a file of throws, as the program writes it.
+inline constexpr std::string_view kThrowsCsvHeader = "experiment,large,small,odd,odd_so_far,ratio";
+
+// Reads the throws back from a file the program wrote ("Save throws as CSV"), with CRLF or LF
+// line ends. Every row must agree with the faces and the rows before it; a hand-edited value
+// is refused, never recomputed. At most `room` rows are taken.
+std::variant<std::vector<Faces>, CsvProblem> readThrowsCsv(std::string_view text, int room);
+
+}  // namespace experiment

@@ -1,0 +1,36 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "file_dialog.h"
+
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QStandardPaths>
+
+namespace take_away {
+
+QString SystemFileDialog::folder() const {
+    return lastFolder_.isEmpty()
+               ? QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)
+               : lastFolder_;
+}
+
+QString SystemFileDialog::chooseSave(QWidget* owner, const QString& title,
+                                     const QString& suggestedName, const QString& filter) {
+    QFileDialog dialog(owner, title, QDir(folder()).filePath(suggestedName), filter);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(QFileInfo(suggestedName).suffix());
+    return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
+}
+
+QStringList SystemFileDialog::chooseOpen(QWidget* owner, const QString& title,
+                                         const QString& filter) {
+    QFileDialog dialog(owner, title, folder(), filter);
+    dialog.setFileMode(QFileDialog::ExistingFiles);
+    return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles() : QStringList();
+}
+
+void SystemFileDialog::used(const QString& path) {
+    lastFolder_ = QFileInfo(path).absolutePath();
+}
+
+}  // namespace take_away
