@@ -9,9 +9,13 @@
 namespace take_away {
 
 QString SystemFileDialog::folder() const {
-    return lastFolder_.isEmpty()
-               ? QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)
-               : lastFolder_;
+    if (!lastFolder_.isEmpty()) {
+        return lastFolder_;
+    }
+    // A new account may have no documents folder yet: the dialog would then open in its parent
+    // with the folder's name typed in as the file's.
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return QFileInfo(documents).isDir() ? documents : QDir::homePath();
 }
 
 QString SystemFileDialog::chooseSave(QWidget* owner, const QString& title,

@@ -21,8 +21,8 @@ public:
     virtual void used(const QString& path) = 0;
 };
 
-// Opens in the user's documents folder at first, then in the folder of the last file saved or
-// read while the program runs. Asks before replacing a file, the extension added.
+// Opens in the user's documents folder (or, where there is none, the home folder) at first,
+// then in the folder of the last file saved or read while the program runs. Asks before replacing a file, the extension added.
 class SystemFileDialog final : public FileDialog {
 public:
     QString chooseSave(QWidget* owner, const QString& title, const QString& suggestedName,

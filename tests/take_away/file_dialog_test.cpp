@@ -12,6 +12,7 @@
 
 #include "doubles/answering_notice.h"
 #include "doubles/take_away_doubles.h"
+#include "support/printing.h"
 #include "take_away.h"
 
 namespace {
@@ -89,6 +90,30 @@ TEST(FileDialog, AddsTheExtensionAsksBeforeReplacingAndRemembersSavedFolders) {
     whenModalOpens({typeName(QStringLiteral("again"), &openedIn)});
     dialog.chooseSave(nullptr, "Save", "pellorin-graph.png", "PNG (*.png)");
     EXPECT_EQ(openedIn, folder.path());
+}
+
+// A new account has no documents folder: the first dialog opens in the home folder with its
+// name field empty. Files chosen together come back in the order chosen.
+TEST(FileDialog, OpensAtHomeWithoutDocumentsAndGivesFilesInTheOrderChosen) {
+    const QTemporaryDir home;
+    const QByteArray realHome = qgetenv("HOME");
+    qputenv("HOME", QFile::encodeName(home.path()));
+    for (const char* name : {"a.csv", "b.csv"}) {
+        QFile file(home.filePath(name));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    }
+    QString openedIn;
+    QString typedIn;
+    whenModalOpens({[&openedIn, &typedIn](QWidget* window) {
+        auto* files = qobject_cast<QFileDialog*>(window);
+        typedIn = files->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->text();
+        typeName(QStringLiteral("\"b.csv\" \"a.csv\""), &openedIn)(window);
+    }});
+    const QStringList chosen = take_away::SystemFileDialog().chooseOpen(nullptr, "Open", "(*.csv)");
+    qputenv("HOME", realHome);
+    EXPECT_EQ(chosen, QStringList({home.filePath("b.csv"), home.filePath("a.csv")}));
+    EXPECT_EQ(openedIn, home.path());
+    EXPECT_EQ(typedIn, "");
 }
 
 }  // namespace
