@@ -22,7 +22,8 @@ public:
 };
 
 // Opens in the user's documents folder (or, where there is none, the home folder) at first,
-// then in the folder of the last file saved or read while the program runs. Asks before replacing a file, the extension added.
+// then in the folder of the last file saved or read while the program runs. Asks before
+// replacing a file, the extension added.
 class SystemFileDialog final : public FileDialog {
 public:
     QString chooseSave(QWidget* owner, const QString& title, const QString& suggestedName,

@@ -12,7 +12,6 @@
 #include "doubles/answering_notice.h"
 #include "doubles/take_away_doubles.h"
 #include "graph_window.h"
-#include "language.h"
 #include "picture_box.h"
 #include "ratio_graph.h"
 #include "support/frame_close.h"
@@ -20,8 +19,6 @@
 #include "support/hostile_targets.h"
 
 namespace {
-
-const QColor kBlack(0, 0, 0);
 
 // What the graph window takes from the desktop to let its picture be taken away.
 struct Desk {
@@ -109,19 +106,6 @@ TEST(GraphDrawing, EveryPointOfTheHistoryIsOnTheLine) {
                 ASSERT_TRUE(n == 1000 || image.pixelColor(pixel) == QColor(0, 0, 255))
                     << throws.substr(0, 12) << " point " << n << " at density " << density;
             }
-        }
-    }
-}
-
-// The axis titles end inside the canvas in English and in Japanese: in the canvas's last
-// column only the horizontal axis is drawn.
-TEST(GraphDrawing, AxisTitlesEndInsideTheCanvasInEveryLanguage) {
-    for (const auto language : {QLocale::English, QLocale::Japanese}) {
-        const platform::Translation translation{QLocale(language)};
-        const QImage image = drawAt(1, {});
-        for (int y = 0; y < image.height(); ++y) {
-            ASSERT_EQ(image.pixelColor(image.width() - 1, y) == kBlack, y == 291)
-                << QLocale::languageToString(language) << ", row " << y;
         }
     }
 }

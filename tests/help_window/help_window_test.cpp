@@ -3,15 +3,10 @@
 
 #include <QAccessible>
 #include <QFile>
-#include <QPushButton>
-#include <QSignalSpy>
 #include <QTest>
 
 #include "help_text.h"
 #include "help_window.h"
-#include "language.h"
-#include "picture_box.h"
-#include "support/frame_close.h"
 #include "support/golden.h"
 
 namespace {
@@ -69,39 +64,6 @@ TEST_F(HelpWindowTest, ReadsAsTextLineByLine) {
     close->setFocus();
     QTest::keyClick(close, Qt::Key_Tab);
     EXPECT_EQ(window.focusWidget(), canvas);
-}
-
-// Every printed line ends inside the canvas, in English and in Japanese, whatever face stands
-// in for the design's: nothing is printed into the canvas's last column.
-TEST(HelpWindowText, EndsInsideTheCanvasInEveryLanguage) {
-    for (const auto language : {QLocale::English, QLocale::Japanese}) {
-        const platform::Translation translation{QLocale(language)};
-        platform::ActivationTracker tracker;
-        HelpWindow window(tracker);
-        window.show();
-        window.onActivated();
-        const QImage image = window.findChild<platform::PictureBox*>()->image();
-        for (int y = 0; y < image.height(); ++y) {
-            ASSERT_EQ(image.pixel(image.width() - 1, y), qRgb(255, 255, 255))
-                << QLocale::languageToString(language) << ", row " << y;
-        }
-    }
-}
-
-// "Close" and the frame's close button hide the window and hand control back each time.
-TEST_F(HelpWindowTest, CloseAndTheFrameCloseOnlyHideIt) {
-    QSignalSpy closed(&window, &HelpWindow::closed);
-    for (const bool fromFrame : {false, true, false}) {
-        window.show();
-        QCoreApplication::processEvents();
-        if (fromFrame) {
-            closeFromFrame(&window);
-        } else {
-            window.findChild<QPushButton*>(QStringLiteral("Command1"))->click();
-        }
-        EXPECT_TRUE(window.isHidden()) << fromFrame;
-    }
-    EXPECT_EQ(closed.count(), 3);
 }
 
 }  // namespace

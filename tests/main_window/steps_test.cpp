@@ -1,65 +1,82 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
-#include <functional>
-#include <map>
-
 #include <QMenu>
 #include <QRegularExpression>
 #include <QTest>
+#include <functional>
+#include <iostream>
+#include <map>
+#include <random>
 
+#include "mixing_generator.h"
 #include "support/window_harness.h"
 
 namespace {
 
-void click(const WindowHarness& h, Button b) {
-    h.button(b)->click();
+// Window 0 the experiment window, 1 the graph, 2 the help window, when shown.
+QWidget* shown(const WindowHarness& h, int which) {
+    QWidget* const windows[] = {h.window.get(), h.window->graphWindow(), h.window->helpWindow()};
+    return windows[which] != nullptr && windows[which]->isVisible() ? windows[which] : nullptr;
 }
-// Closes a secondary window by its Close button or from its frame; a window that is not there
-// fails the row, which then goes on.
-void close(QWidget* window, bool fromFrame) {
-    if (window == nullptr) {
-        ADD_FAILURE() << "the window to close is not open";
-    } else if (fromFrame) {
-        closeFromFrame(window);
-    } else {
-        window->findChild<QPushButton*>(QStringLiteral("Command1"))->click();
-    }
+// A click on a button of the experiment window, which a person makes only while it is shown.
+std::function<void(const WindowHarness&)> click(Button b) {
+    return [b](const WindowHarness& h) { shown(h, 0) ? h.button(b)->click() : void(); };
+}
+// A tick of the run's timer, which comes only while it runs.
+void tick(const WindowHarness& h) {
+    h.moving(Timer::Run) ? h.window->runStep() : void();
+}
+// Closes a shown secondary window by its Close button or from its frame.
+std::function<void(const WindowHarness&)> close(int which, bool fromFrame) {
+    return [which, fromFrame](const WindowHarness& h) {
+        if (QWidget* window = shown(h, which); window != nullptr && fromFrame) {
+            closeFromFrame(window);
+        } else if (window != nullptr) {
+            window->findChild<QPushButton*>(QStringLiteral("Command1"))->click();
+        }
+    };
 }
 
 // What a user (or a timer) does, one letter each.
 const std::map<char, std::function<void(const WindowHarness&)>> kActs = {
-    {'T', [](const WindowHarness& h) { click(h, Button::ThrowDice); }},
-    {'R', [](const WindowHarness& h) { h.rollBothDice(); }},
-    {'D', [](const WindowHarness& h) { click(h, Button::StopDice); }},
-    {'A', [](const WindowHarness& h) { click(h, Button::Automatic); }},
-    {'k', [](const WindowHarness& h) { h.window->runStep(); }},
-    {'K', [](const WindowHarness& h) { h.runToItsEnd(); }},
+    {'T', click(Button::ThrowDice)},
+    {'D', click(Button::StopDice)},
+    {'A', click(Button::Automatic)},
+    {'S', click(Button::Stop)},
+    {'I', click(Button::Init)},
+    {'G', click(Button::GraphDisplay)},
+    {'H', click(Button::Help)},
+    {'X', click(Button::Exit)},
+    {'R', [](const WindowHarness& h) { h.moving(Timer::LargeDie) ? h.rollBothDice() : void(); }},
+    {'k', tick},
     {'9',
      [](const WindowHarness& h) {
-         for (int tick = 0; tick < 999; ++tick) {
-             h.window->runStep();
+         for (int i = 0; i < 999; ++i) {
+             tick(h);
          }
      }},
-    {'S', [](const WindowHarness& h) { click(h, Button::Stop); }},
-    {'I', [](const WindowHarness& h) { click(h, Button::Init); }},
-    {'G', [](const WindowHarness& h) { click(h, Button::GraphDisplay); }},
-    {'g', [](const WindowHarness& h) { close(h.window->graphWindow(), false); }},
-    {'f', [](const WindowHarness& h) { close(h.window->graphWindow(), true); }},
-    {'H', [](const WindowHarness& h) { click(h, Button::Help); }},
-    {'h', [](const WindowHarness& h) { close(h.window->helpWindow(), false); }},
-    {'e', [](const WindowHarness& h) { close(h.window->helpWindow(), true); }},
-    {'V', [](const WindowHarness& h) { h.window->onActivated(); }},
+    {'K', [](const WindowHarness& h) { h.runToItsEnd(); }},
+    {'g', close(1, false)},
+    {'f', close(1, true)},
+    {'h', close(2, false)},
+    {'e', close(2, true)},
+    {'V', [](const WindowHarness& h) { shown(h, 0) ? h.window->onActivated() : void(); }},
     {'E',
      [](const WindowHarness& h) { QTest::keyClick(h.button(Button::ThrowDice), Qt::Key_Return); }},
     {'w', [](const WindowHarness& /*h*/) { QTest::qWait(150); }},
 };
 
+void act(const WindowHarness& harness, char letter) {
+    kActs.at(letter)(harness);
+    QCoreApplication::processEvents();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
 // What a pupil sees and what moves, as one line: the usable buttons, and "Results" when they
-// can be taken away | the three values | the
-// table's non-zero cells as large-small:count | the windows shown (E experiment, G graph,
-// H help) | the timers ticking (1, 2 the dice, 3 the run) | the faces shown, large and small.
-// Blank is "-".
+// can be taken away | the three values | the table's non-zero cells as large-small:count |
+// the windows shown (E experiment, G graph, H help) | the timers ticking (1, 2 the dice, 3
+// the run) | the faces shown, large and small. Blank is "-".
 QString stateOf(const WindowHarness& harness) {
     static const char* const names[] = {"Automatic", "StopDice",     "Stop", "Exit",
                                         "Init",      "GraphDisplay", "Help", "ThrowDice"};
@@ -72,17 +89,20 @@ QString stateOf(const WindowHarness& harness) {
     }
     QStringList cells;
     for (int cell = 0; cell < 36; ++cell) {
-        const QString id = QStringLiteral("%1%2").arg(cell / 6 + 1).arg(cell % 6 + 1);
         const QString count = harness.cell(cell / 6 + 1, cell % 6 + 1);
-        cells << (count.isEmpty() || count == "0" ? QString() : id + ":" + count);
+        if (!count.isEmpty() && count != "0") {
+            cells << QStringLiteral("%1%2:%3").arg(cell / 6 + 1).arg(cell % 6 + 1).arg(count);
+        }
     }
-    cells.removeAll(QString());
-    const ExperimentWindow& window = *harness.window;
-    QString shown;
-    for (const auto& [letter, w] : {std::pair<QChar, const QWidget*>{'E', &window},
-                                    {'G', window.graphWindow()},
-                                    {'H', window.helpWindow()}}) {
-        shown += w != nullptr && w->isVisible() ? QString(letter) : QString();
+    QString windows;
+    for (int which = 0; which < 3; ++which) {
+        if (shown(harness, which) != nullptr) {
+            windows += QString("EGH").at(which);
+        }
+    }
+    QString timers;
+    for (const Timer timer : {Timer::LargeDie, Timer::SmallDie, Timer::Run}) {
+        timers += harness.moving(timer) ? QString::number(static_cast<int>(timer) + 1) : "";
     }
     QStringList parts = {usable.join(' '),
                          QStringList{harness.value(Value::ExperimentCount),
@@ -90,11 +110,8 @@ QString stateOf(const WindowHarness& harness) {
                              .join(' ')
                              .trimmed(),
                          cells.join(' '),
-                         shown,
-                         QString("123")
-                             .remove(harness.moving(Timer::LargeDie) ? "" : "1")
-                             .remove(harness.moving(Timer::SmallDie) ? "" : "2")
-                             .remove(harness.moving(Timer::Run) ? "" : "3"),
+                         windows,
+                         timers,
                          harness.facesShown()};
     parts.replaceInStrings(QRegularExpression("^$"), "-");
     return parts.join(" | ");
@@ -147,10 +164,8 @@ TEST(Steps, LeadToTheirState) {
             harness.random->queueFace(*face - '0');
         }
         harness.start();
-        for (const char* act = acts; *act != '\0'; ++act) {
-            kActs.at (*act)(harness);
-            QCoreApplication::processEvents();
-            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        for (const char* letter = acts; *letter != '\0'; ++letter) {
+            act(harness, *letter);
         }
         EXPECT_EQ(stateOf(harness), state) << name;
     }
@@ -168,19 +183,17 @@ TEST(Steps, TheKeyboardLandsWhereThePupilGoesOnAndResultsAreAnnouncedOnce) {
     for (int count = 200; count <= 1000; count += 100) {
         progress += QString("%1 experiments, ratio 1.000.|").arg(count);
     }
+    const QString ones = "Large 1, small 1: odd product. ";
     const std::vector<std::tuple<const char*, int, Button, QString>> steps = {
         {" ", 0, Button::StopDice, ""},
         {" ", 0, Button::ThrowDice,
          "Large 3, small 5: odd product. 1 experiment, 1 odd, ratio 1.000."},
         {" ", 0, Button::StopDice, ""},
-        {" ", 0, Button::ThrowDice,
-         "Large 1, small 1: odd product. 2 experiments, 2 odd, ratio 1.000."},
+        {" ", 0, Button::ThrowDice, ones + "2 experiments, 2 odd, ratio 1.000."},
         {"\t ", 98, Button::Stop, "100 experiments, ratio 1.000."},
-        {" ", 0, Button::Automatic,
-         "Large 1, small 1: odd product. 100 experiments, 100 odd, ratio 1.000. Stopped."},
+        {" ", 0, Button::Automatic, ones + "100 experiments, 100 odd, ratio 1.000. Stopped."},
         {" ", -1, Button::GraphDisplay,
-         progress + "Large 1, small 1: odd product. 1000 experiments, 1000 odd, ratio 1.000. Run "
-                    "finished."},
+         progress + ones + "1000 experiments, 1000 odd, ratio 1.000. Run finished."},
         {"< ", 0, Button::Init, "Started afresh."},
     };
     for (const auto& [keys, ticks, focus, said] : steps) {
@@ -190,12 +203,91 @@ TEST(Steps, TheKeyboardLandsWhereThePupilGoesOnAndResultsAreAnnouncedOnce) {
                                                            : *key == '<' ? Qt::Key_Backtab
                                                                          : Qt::Key_Tab);
         }
-        for (int tick = 0; tick != ticks && harness.moving(Timer::Run); ++tick) {
+        for (int i = 0; i != ticks && harness.moving(Timer::Run); ++i) {
             harness.window->runStep();
         }
         EXPECT_EQ(harness.window->focusWidget(), harness.button(focus)) << said;
         EXPECT_EQ(harness.announcer->said.mid(before).join('|'), said);
     }
+}
+
+// Random acts, ticks dominating as in real time, Init and Stop rare enough for runs to reach
+// 1000 now and then, Exit rarer still; the first program starts at the counter's 16-bit
+// limit. After every act the window shows the test's own count of the faces it recorded
+// (a count one higher: the faces shown were recorded), the ratio is the nearest thousandth,
+// the history has no entry past the count, and the user is never stuck.
+TEST(Steps, HundredThousandRandomActsKeepEveryRuleAndNeverGetStuck) {
+    const std::string letters = "ADSXIGHTRkVgfhe";
+    const std::vector<double> weights = {3, 4, 0.4, 0.03, 0.3, 2, 2, 4, 12, 60, 3, 1.5, 1.5, 1, 1};
+    std::mt19937 rng(20221207);  // NOLINT(cert-msc32-c,cert-msc51-cpp): fixed on purpose
+    std::discrete_distribution<std::size_t> pick(weights.begin(), weights.end());
+    std::unique_ptr<WindowHarness> h;
+    std::array<int, 36> cells{};
+    int count = 0;
+    int programs = 0;
+    std::set<Buttons> states;
+    for (int i = 0; i < 100000 && !HasFatalFailure(); ++i) {
+        if (h == nullptr || h->programEnds > 0) {
+            h = std::make_unique<WindowHarness>(
+                std::make_unique<experiment::MixingGenerator>(rng()));
+            h->start();
+            for (int n = 0; ++programs == 1 && n < std::numeric_limits<std::int16_t>::max(); ++n) {
+                h->window->throwDice();
+                h->window->stopDice();
+            }
+            count = h->value(Value::ExperimentCount).toInt();
+            for (int cell = 0; cell < 36; ++cell) {
+                cells.at(cell) = h->cell(cell / 6 + 1, cell % 6 + 1).toInt();
+            }
+        }
+        act(*h, letters.at(pick(rng)));
+        if (h->programEnds > 0) {
+            continue;
+        }
+        const QString shownCount = h->value(Value::ExperimentCount);
+        if (shownCount == "0") {
+            cells = {};
+            count = 0;
+        } else if (shownCount.toInt() == count + 1) {
+            const QString faces = h->facesShown();
+            ++cells.at((faces.at(0).digitValue() - 1) * 6 + faces.at(1).digitValue() - 1);
+            ++count;
+        }
+        const bool written = !shownCount.isEmpty();
+        int odd = 0;
+        for (int cell = 0; cell < 36; ++cell) {
+            odd += cell / 6 % 2 == 0 && cell % 6 % 2 == 0 ? cells.at(cell) : 0;
+            ASSERT_EQ(h->cell(cell / 6 + 1, cell % 6 + 1),
+                      written ? QString::number(cells.at(cell)) : QString());
+        }
+        ASSERT_EQ(shownCount + " " + h->value(Value::OddCount),
+                  written ? QString("%1 %2").arg(count).arg(odd) : " ");
+        const QString ratio = h->value(Value::Ratio);
+        ASSERT_TRUE(!written ||
+                    (ratio.size() == 5 && ratio.at(1) == '.' &&
+                     std::abs(ratio.toDouble() - (count > 0 ? 1.0 * odd / count : 0)) < 0.0005001))
+            << ratio;
+        const experiment::ExperimentRecord& record = h->window->tally().record();
+        for (int n = record.experimentCount + 1; n <= experiment::kExperimentLimit; ++n) {
+            ASSERT_EQ(record.ratioHistory.at(n), 0.0F) << n;
+        }
+        // The user can always get on: through a shown button whose press does something (Stop
+        // the dice usable exactly while the dice spin, Stop only while a run goes), a run that
+        // ends by itself, or a window that leads back to the experiment window.
+        const Buttons usable = h->usableButtons();
+        ASSERT_EQ(usable.count(Button::StopDice) == 1,
+                  h->moving(Timer::LargeDie) && h->moving(Timer::SmallDie));
+        ASSERT_TRUE(usable.count(Button::Stop) == 0 || h->moving(Timer::Run));
+        ASSERT_TRUE(shown(*h, 0) == nullptr
+                        ? shown(*h, 1) || shown(*h, 2)
+                        : h->moving(Timer::Run) || usable.count(Button::Init) ||
+                              usable.count(Button::StopDice) || usable.count(Button::Stop));
+        states.insert(usable);
+    }
+    std::cout << "100000 random acts, " << programs << " program runs\n";
+    // Ready, spinning, running, after Init, and a run that finished by itself at 1000.
+    EXPECT_EQ(states.size(), 5U);
+    EXPECT_EQ(states.count({Button::Exit, Button::Init, Button::GraphDisplay, Button::Help}), 1U);
 }
 
 }  // namespace
