@@ -1,15 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
-#include <QMenu>
 #include <QPainter>
-#include <QProcess>
-#include <QRegularExpression>
-#include <QTemporaryDir>
-#include <QTest>
 
 #include "support/golden.h"
-#include "support/hostile_targets.h"
 #include "support/window_harness.h"
 
 namespace {
@@ -104,79 +98,6 @@ TEST(ExperimentWindowExit, FromTheFrameStopsTheDiceAndTheRunBeforeTheNotice) {
         EXPECT_FALSE(moving) << run;
         EXPECT_EQ(harness.programEnds, 1);
     }
-}
-
-// Copy (Ctrl+C) puts the table and the summary on the clipboard as tab-separated text and as
-// HTML; Save (Ctrl+S) writes one row per experiment since Init as CSV: the exact bytes, for
-// throws whose table, counts and ratios are worked out here by hand. Shift+F10 opens the menu,
-// and the table's tooltip says so.
-// A target that cannot take the file (a folder, a FIFO, a link to nothing, a vanished folder,
-// a disk that fills): a notice names the file and the reason, and nothing there changes.
-TEST(ExperimentTakeAway, CopiesAndSavesTheExactResults) {
-    const WindowHarness harness;
-    harness.start();
-    for (const auto& [large, small] : {std::pair{1, 6}, {3, 5}, {3, 5}, {2, 2}, {5, 1}}) {
-        harness.throwManually(large, small);
-    }
-    QTest::keySequence(harness.window.get(), QKeySequence::Copy);
-    const char* const table[] = {"Large＼Small\t1\t2\t3\t4\t5\t6",
-                                 "1\t0\t0\t0\t0\t0\t1",
-                                 "2\t0\t1\t0\t0\t0\t0",
-                                 "3\t0\t0\t0\t0\t2\t0",
-                                 "4\t0\t0\t0\t0\t0\t0",
-                                 "5\t1\t0\t0\t0\t0\t0",
-                                 "6\t0\t0\t0\t0\t0\t0",
-                                 "",
-                                 "Number of experiments\t5",
-                                 "Number of odd products\t3",
-                                 "Percentage of odd products\t0.600"};
-    QString text;
-    QString html = "<meta charset=\"utf-8\">\n<table>\n";
-    for (const char* line : table) {
-        text += QString::fromUtf8(line) + "\n";
-        const QStringList cells = QString::fromUtf8(line).split('\t', Qt::SkipEmptyParts);
-        for (int i = 0; i < cells.size(); ++i) {
-            const char* tag = line == table[0] ? "th scope=\"col\""
-                              : i == 0         ? "th scope=\"row\""
-                                               : "td";
-            html += QString(i == 0 ? "<tr>" : "") + "<" + tag + ">" + cells[i] + "</" +
-                    QString(tag).section(' ', 0, 0) + ">" +
-                    (i + 1 == cells.size() ? "</tr>\n" : "");
-        }
-    }
-    EXPECT_EQ(harness.clipboard->text, text);
-    EXPECT_EQ(harness.clipboard->html, html + "</table>\n");
-
-    QTemporaryDir folder;
-    harness.dialog->answer = folder.filePath(QStringLiteral("throws.csv"));
-    const auto saved = [&harness] {
-        QFile file(harness.dialog->answer);
-        return file.open(QIODevice::ReadOnly) ? file.readAll().toStdString() : std::string();
-    };
-    QTest::keySequence(harness.window.get(), QKeySequence::Save);
-    EXPECT_EQ(harness.dialog->suggested, "pellorin-throws.csv");
-    const std::string header = "experiment,large,small,odd,odd_so_far,ratio\r\n";
-    EXPECT_EQ(saved(), header +
-                           "1,1,6,0,0,0.000\r\n2,3,5,1,1,0.500\r\n3,3,5,1,2,0.667\r\n"
-                           "4,2,2,0,2,0.500\r\n5,5,1,1,3,0.600\r\n");
-    // Resting the pointer on the table tells how to do it.
-    EXPECT_EQ(harness.window->cell(3, 5)->toolTip(),
-              "Right-click, or press Shift+F10:\nCopy results \u2014 Ctrl+C\n"
-              "Save throws as CSV... \u2014 Ctrl+S\nOpen throws... \u2014 Ctrl+O\n"
-              "Print... \u2014 Ctrl+P\nSave page as PDF...");
-    QTest::keyClick(harness.window.get(), Qt::Key_F10, Qt::ShiftModifier);
-    EXPECT_TRUE(harness.window->findChild<QMenu*>()->isVisible());
-    harness.window->findChild<QMenu*>()->hide();
-    expectEveryHostileTargetRefused(
-        [&harness](const QString& path) {
-            harness.dialog->answer = path;
-            QTest::keySequence(harness.window.get(), QKeySequence::Save);
-        },
-        *harness.notice);
-    harness.window->startAfresh();
-    harness.dialog->answer = folder.filePath(QStringLiteral("throws.csv"));
-    QTest::keySequence(harness.window.get(), QKeySequence::Save);
-    EXPECT_EQ(saved(), header);
 }
 
 }  // namespace

@@ -15,53 +15,43 @@
 
 namespace {
 
-// A PCM WAV file of `frames` frames of `bits`-bit samples; a case damages the fields it names.
-QByteArray wave(quint16 format = 1, quint16 channels = 1, quint32 rate = 22050,
-                quint32 frames = 400, std::optional<quint32> declaredData = std::nullopt,
-                quint16 bits = 16) {
-    const quint32 block = channels * bits / 8U;
-    QByteArray out;
-    const auto put = [&out](auto value) {
+// Appends each value, little-endian.
+template <typename... Values>
+void put(QByteArray& out, Values... values) {
+    const auto one = [&out](auto value) {
         const auto little = qToLittleEndian(value);
         out.append(reinterpret_cast<const char*>(&little), sizeof little);
     };
-    out += "RIFF";
-    put(quint32{36 + frames * block});
-    out += "WAVEfmt ";
-    for (const quint32 field : {16U, format | static_cast<quint32>(channels) << 16U, rate,
-                                rate * block, block | static_cast<quint32>(bits) << 16U}) {
-        put(field);
+    (one(values), ...);
+}
+
+// A PCM WAV file of `frames` frames of `bits`-bit samples; a case damages the fields it names.
+// As RF64 (`rf64`: the data's size) the sizes stand in a ds64 chunk, the 32-bit ones all ones.
+QByteArray wave(quint16 format = 1, quint16 channels = 1, quint32 rate = 22050,
+                quint32 frames = 400, std::optional<quint32> declaredData = std::nullopt,
+                quint16 bits = 16, std::optional<quint64> rf64 = std::nullopt) {
+    const quint32 block = channels * bits / 8U;
+    QByteArray out = rf64 ? QByteArray("RF64\xff\xff\xff\xffWAVEds64\x1c\0\0\0", 20) : "RIFF";
+    if (rf64) {
+        put(out, *rf64 + 72, *rf64, quint64{frames}, quint32{0});
+    } else {
+        put(out, quint32{36 + frames * block});
+        out += "WAVE";
     }
+    out += "fmt ";
+    put(out, 16U, format | static_cast<quint32>(channels) << 16U, rate, rate * block,
+        block | static_cast<quint32>(bits) << 16U);
     out += "data";
-    put(declaredData.value_or(frames * block));
+    put(out, rf64 ? 0xffffffffU : declaredData.value_or(frames * block));
     for (quint32 i = 0; i < frames * channels; ++i) {
-        bits == 16 ? put(static_cast<qint16>(i * 7)) : put(static_cast<quint8>(i * 7));
+        bits == 16 ? put(out, static_cast<qint16>(i * 7)) : put(out, static_cast<quint8>(i * 7));
     }
     return out;
 }
 
-// The same as RF64, whose sizes stand in a ds64 chunk: `dataSize` there, the 32-bit fields
-// all ones.
-QByteArray rf64(quint64 dataSize = 800) {
-    QByteArray out = wave();
-    const QByteArray samples = out.mid(44);
-    QByteArray ds64;
-    const auto put = [&ds64](auto value) {
-        const auto little = qToLittleEndian(value);
-        ds64.append(reinterpret_cast<const char*>(&little), sizeof little);
-    };
-    put(quint64{dataSize + 72});
-    put(dataSize);
-    put(quint64{400});
-    put(quint32{0});
-    return "RF64\xff\xff\xff\xffWAVEds64" + QByteArray("\x1c\0\0\0", 4) + ds64 + out.mid(12, 24) +
-           "data\xff\xff\xff\xff" + samples;
-}
-
 void write(const QString& path, const QByteArray& bytes) {
     QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
 }
 
 class SoundControlTest : public ::testing::Test {
@@ -78,6 +68,7 @@ protected:
 // nothing plays, and the control is destroyed within a second.
 TEST_F(SoundControlTest, ChecksEveryChimeFileAtItsBounds) {
     const QByteArray good = wave();
+    const auto rf64 = [](quint64 size) { return wave(1, 1, 22050, 400, std::nullopt, 16, size); };
     const std::vector<std::tuple<const char*, QByteArray, bool>> files = {
         {"a chime", good, true},
         {"one frame", wave(1, 1, 22050, 1), true},
@@ -92,7 +83,7 @@ TEST_F(SoundControlTest, ChecksEveryChimeFileAtItsBounds) {
         {"just over 192 kHz", wave(1, 1, 192001), false},
         {"8-bit samples", wave(1, 1, 22050, 400, std::nullopt, 8), true},
         {"A-law samples, which libsndfile reads", wave(6, 1, 22050, 400, std::nullopt, 8), false},
-        {"RF64, the WAV family's other member", rf64(), false},
+        {"RF64, the WAV family's other member", rf64(800), false},
         {"the largest chime file: 8 MiB", wave(1, 2, 22050, 4194282, std::nullopt, 8), true},
         {"two bytes larger", wave(1, 2, 22050, 4194283, std::nullopt, 8), false},
         {"empty", {}, false},

@@ -1,0 +1,338 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <QDate>
+#include <QMenu>
+#include <QPrinter>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "experiment_results.h"
+#include "mixing_generator.h"
+#include "results_page.h"
+#include "support/golden.h"
+#include "support/hostile_targets.h"
+#include "support/window_harness.h"
+
+namespace {
+
+QByteArray contentsOf(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+void write(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size()) << path;
+}
+void open(const WindowHarness& harness, const QStringList& files) {
+    harness.dialog->opened = files;
+    harness.window->results()->openThrows();
+}
+// What poppler makes of a PDF file: its words in reading order, or its page as a picture.
+QString pdfText(const QString& pdf) {
+    QProcess poppler;
+    poppler.start("pdftotext", {"-layout", pdf, "-"});
+    poppler.waitForFinished();
+    return QString::fromUtf8(poppler.readAllStandardOutput()).simplified();
+}
+QImage pdfPicture(const QString& pdf) {
+    QProcess::execute("pdftoppm", {"-r", "50", "-png", "-singlefile", pdf, pdf + "-page"});
+    return QImage(pdf + "-page.png");
+}
+
+// Throws whose table, counts and ratios are worked out here by hand. Copy (Ctrl+C) puts the
+// table and the summary on the clipboard as tab-separated text and as HTML; Save (Ctrl+S)
+// writes one row per experiment since Init as CSV, the exact bytes; the page saved as PDF from
+// either window holds the same words under the title and today's date. Shift+F10 opens the
+// menu, and the table's tooltip says so. A target that cannot take a file (see the hostile
+// targets): a notice names the file and the reason, and nothing there changes.
+TEST(ExperimentResults, CopiesSavesAndPrintsTheExactResults) {
+    const WindowHarness harness;
+    harness.start();
+    for (const auto& [large, small] : {std::pair{1, 6}, {3, 5}, {3, 5}, {2, 2}, {5, 1}}) {
+        harness.throwManually(large, small);
+    }
+    QTest::keySequence(harness.window.get(), QKeySequence::Copy);
+    const QStringList table = {"Large＼Small\t1\t2\t3\t4\t5\t6",
+                               "1\t0\t0\t0\t0\t0\t1",
+                               "2\t0\t1\t0\t0\t0\t0",
+                               "3\t0\t0\t0\t0\t2\t0",
+                               "4\t0\t0\t0\t0\t0\t0",
+                               "5\t1\t0\t0\t0\t0\t0",
+                               "6\t0\t0\t0\t0\t0\t0",
+                               "",
+                               "Number of experiments\t5",
+                               "Number of odd products\t3",
+                               "Percentage of odd products\t0.600"};
+    QString html = "<meta charset=\"utf-8\">\n<table>\n";
+    QStringList words;  // on the page, where the headers have full-width digits
+    for (const QString& line : table) {
+        const QStringList cells = line.split('\t', Qt::SkipEmptyParts);
+        for (int i = 0; i < cells.size(); ++i) {
+            const QString tag = line == table[0] ? "th scope=\"col\""
+                                : i == 0         ? "th scope=\"row\""
+                                                 : "td";
+            html += QString(i == 0 ? "<tr>" : "") + "<" + tag + ">" + cells[i] + "</" +
+                    tag.section(' ', 0, 0) + ">" + (i + 1 == cells.size() ? "</tr>\n" : "");
+            words << (tag != "td" && cells[i].size() == 1 ? QChar(0xff10 + cells[i].toInt())
+                                                          : cells[i]);
+        }
+    }
+    EXPECT_EQ(harness.clipboard->text, table.join('\n') + "\n");
+    EXPECT_EQ(harness.clipboard->html, html + "</table>\n");
+
+    const QTemporaryDir folder;
+    harness.dialog->answer = folder.filePath("throws.csv");
+    QTest::keySequence(harness.window.get(), QKeySequence::Save);
+    EXPECT_EQ(harness.dialog->suggested, "pellorin-throws.csv");
+    const QByteArray header = "experiment,large,small,odd,odd_so_far,ratio\r\n";
+    EXPECT_EQ(contentsOf(harness.dialog->answer),
+              header +
+                  "1,1,6,0,0,0.000\r\n2,3,5,1,1,0.500\r\n3,3,5,1,2,0.667\r\n"
+                  "4,2,2,0,2,0.500\r\n5,5,1,1,3,0.600\r\n");
+
+    const QString page = "Pellorin: the results of the experiment " +
+                         QLocale().toString(QDate::currentDate(), QLocale::LongFormat) + " " +
+                         words.join(' ');
+    harness.window->showGraph();
+    for (QWidget* window : {static_cast<QWidget*>(harness.window.get()),
+                            static_cast<QWidget*>(harness.window->graphWindow())}) {
+        harness.dialog->answer = folder.filePath(window->objectName() + ".pdf");
+        for (QAction* entry : window->actions()) {
+            entry->text() == "Save page as PDF..." ? entry->trigger() : void();
+        }
+        EXPECT_EQ(harness.dialog->suggested, "pellorin-results.pdf");
+        EXPECT_TRUE(pdfText(harness.dialog->answer).startsWith(page))
+            << pdfText(harness.dialog->answer);
+    }
+    harness.window->graphWindow()->close();
+
+    EXPECT_EQ(harness.window->cell(3, 5)->toolTip(),
+              "Right-click, or press Shift+F10:\nCopy results \u2014 Ctrl+C\n"
+              "Save throws as CSV... \u2014 Ctrl+S\nOpen throws... \u2014 Ctrl+O\n"
+              "Print... \u2014 Ctrl+P\nSave page as PDF...");
+    QTest::keyClick(harness.window.get(), Qt::Key_F10, Qt::ShiftModifier);
+    EXPECT_TRUE(harness.window->findChild<QMenu*>()->isVisible());
+    harness.window->findChild<QMenu*>()->hide();
+    expectEveryHostileTargetRefused(
+        [&harness](const QString& path) {
+            harness.dialog->answer = path;
+            QTest::keySequence(harness.window.get(), QKeySequence::Save);
+        },
+        *harness.notice);
+    harness.window->startAfresh();
+    harness.dialog->answer = folder.filePath("throws.csv");
+    QTest::keySequence(harness.window.get(), QKeySequence::Save);
+    EXPECT_EQ(contentsOf(harness.dialog->answer), header);
+}
+
+// What a pupil sees of an experiment: the window, then the graph it opens.
+std::pair<QImage, QImage> picturesOf(const WindowHarness& harness) {
+    const QImage window = windowPicture(harness.window.get());
+    harness.window->showGraph();
+    harness.window->graphWindow()->onActivated();
+    const QImage graph = windowPicture(harness.window->graphWindow());
+    harness.window->graphWindow()->close();
+    harness.window->show();
+    return {window, graph};
+}
+
+// A pupil's 1002 experiments, saved: three by hand, a run stopped at 1000, two more by hand
+// (the graph shows only the first 1000). Opened, with CRLF as written or with LF, they give
+// the same window and graph, and save the same file. A window that holds experiments asks
+// first; No keeps them, Yes pools the files.
+TEST(ExperimentResults, OpenedThrowsGiveBackTheWindowThatSavedThemAndPool) {
+    const QTemporaryDir folder;
+    const QString saved = folder.filePath("pupil.csv");
+    const WindowHarness pupil(std::make_unique<experiment::MixingGenerator>(2026));
+    pupil.start();
+    const auto throwByHand = [&pupil](int times) {
+        for (int i = 0; i < times; ++i) {
+            pupil.window->throwDice();
+            pupil.window->stopDice();
+        }
+    };
+    throwByHand(3);
+    pupil.window->startRun();
+    while (pupil.window->tally().record().experimentCount < 1000) {
+        pupil.window->runStep();
+    }
+    pupil.window->stopRun();
+    throwByHand(2);
+    pupil.dialog->answer = saved;
+    pupil.window->results()->saveThrows();
+    const auto pupilPictures = picturesOf(pupil);
+    write(folder.filePath("lf.csv"), contentsOf(saved).replace("\r\n", "\n"));
+    for (const char* name : {"pupil.csv", "lf.csv"}) {
+        const WindowHarness teacher;
+        teacher.start();
+        open(teacher, {folder.filePath(name)});
+        EXPECT_TRUE(teacher.notice->shown.empty()) << "nothing to ask of an empty window";
+        EXPECT_EQ(teacher.value(Value::ExperimentCount), "1002");
+        EXPECT_TRUE(picturesOf(teacher) == pupilPictures) << name;
+        teacher.dialog->answer = folder.filePath("again.csv");
+        teacher.window->results()->saveThrows();
+        EXPECT_EQ(contentsOf(teacher.dialog->answer), contentsOf(saved)) << name;
+    }
+
+    const WindowHarness teacher;
+    teacher.start();
+    teacher.throwManually(2, 4);
+    const QImage before = windowPicture(teacher.window.get());
+    teacher.notice->yes = false;
+    open(teacher, {saved, saved});
+    ASSERT_EQ(teacher.notice->shown.size(), 1U);
+    EXPECT_EQ(teacher.notice->shown.back().text,
+              "The 1 experiment in the window will be replaced by those in the files. "
+              "Open them?");
+    EXPECT_EQ(windowPicture(teacher.window.get()), before);
+    teacher.notice->yes = true;
+    open(teacher, {saved, saved});
+    for (int cell = 0; cell < 36; ++cell) {
+        EXPECT_EQ(teacher.cell(cell / 6 + 1, cell % 6 + 1).toInt(),
+                  2 * pupil.cell(cell / 6 + 1, cell % 6 + 1).toInt());
+    }
+    const QString odd = pupil.value(Value::OddCount);
+    const QString pooledOdd = QString::number(2 * odd.toInt());
+    EXPECT_EQ(teacher.value(Value::ExperimentCount) + " " + teacher.value(Value::OddCount) + " " +
+                  teacher.value(Value::Ratio),
+              "2004 " + pooledOdd + " " + pupil.value(Value::Ratio));
+    // A screen reader hears the pooled totals after the last throw, as after throwing it.
+    EXPECT_EQ(teacher.announcer->said.back(),
+              "Throws opened. " +
+                  pupil.announcer->said.back().replace("1002 experiments, " + odd + " odd",
+                                                       "2004 experiments, " + pooledOdd + " odd"));
+}
+
+// `count` rows of throws of 1 and 1, as the program writes them, after the header.
+QByteArray ones(int count) {
+    QByteArray rows = "experiment,large,small,odd,odd_so_far,ratio\r\n";
+    for (int n = 1; n <= count; ++n) {
+        rows += QByteArray::number(n) + ",1,1,1," + QByteArray::number(n) + ",1.000\r\n";
+    }
+    return rows;
+}
+
+// Every file, or files chosen together, that must be refused: the notice names the file, the
+// line and the reason, nothing is asked, and the window stays as it was, pixel for pixel.
+TEST(ExperimentResults, OpeningRefusesEveryHostileFileAndChangesNothing) {
+    const QTemporaryDir folder;
+    const QByteArray header = ones(0);
+    const QByteArray first = header + "1,1,6,0,0,0.000\r\n";
+    const std::map<QString, QByteArray> files = {
+        {"empty", ""},
+        {"header-only", header},
+        {"wrong-header", "experiment,large,small,odd,ratio\r\n1,1,6,0,0.000\r\n"},
+        {"binary", QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16)},
+        {"five-fields", header + "1,1,6,0,0\r\n"},
+        {"blank-line", first + "\r\n"},
+        {"out-of-sequence", first + "3,3,5,1,1,0.500\r\n"},
+        {"face-0", header + "1,0,6,0,0,0.000\r\n"},
+        {"face-7", first + "2,7,5,1,1,0.500\r\n"},
+        {"odd-disagrees", header + "1,1,6,1,1,1.000\r\n"},
+        {"odd-so-far-disagrees", first + "2,3,5,1,2,0.500\r\n"},
+        {"ratio-disagrees", first + "2,3,5,1,1,0.501\r\n"},
+        {"32768-rows", ones(32768)},
+        {"20000-rows", ones(20000)},
+        {"12767-rows", ones(12767)},
+        {"4-MiB", QByteArray(4 * 1024 * 1024, 'x')}};
+    for (const auto& [name, bytes] : files) {
+        write(folder.filePath(name), bytes);
+    }
+    QFile huge(folder.filePath("100-MB"));
+    ASSERT_TRUE(huge.open(QIODevice::WriteOnly) && huge.resize(100'000'000));
+    ::mkfifo(QFile::encodeName(folder.filePath("fifo")).constData(), 0600);
+    QDir().mkdir(folder.filePath("folder"));
+    const auto line = [](int number, const QString& reason) {
+        return QString(" was not opened: line %1: %2").arg(number).arg(reason);
+    };
+    const QString noHeader = "Its first line is not the header of a file of throws.";
+    const QString tooMany = "The files hold more than 32767 throws together.";
+    const QString face = "A face is not between 1 and 6.";
+    // The files chosen, and what the notice says after the name of the last.
+    const std::vector<std::pair<QString, QString>> refused = {
+        {"empty", line(1, noHeader)},
+        {"header-only", line(2, "It holds no throws.")},
+        {"wrong-header", line(1, noHeader)},
+        {"binary", line(1, noHeader)},
+        {"five-fields", line(2, "The row is not six numbers.")},
+        {"blank-line", line(3, "The row is not six numbers.")},
+        {"out-of-sequence", line(3, "The row's number does not follow the row before.")},
+        {"face-0", line(2, face)},
+        {"face-7", line(3, face)},
+        {"odd-disagrees", line(2, "Its \"odd\" does not agree with the faces.")},
+        {"odd-so-far-disagrees",
+         line(3, "Its \"odd_so_far\" does not agree with the rows before.")},
+        {"ratio-disagrees", line(3, "Its ratio does not agree with the rows before.")},
+        {"32768-rows", line(32769, tooMany)},
+        // All or nothing: the first file's throws are not kept when the second is refused.
+        {"20000-rows 20000-rows", line(12769, tooMany)},
+        {"20000-rows face-7", line(3, face)},
+        // At the size limit a file is read (and refused for what it holds); past it, not.
+        {"4-MiB", line(1, noHeader)},
+        {"100-MB", " could not be opened: It is larger than 4 MiB."},
+        {"fifo", " could not be opened: It is not an ordinary file."},
+        {"folder", " could not be opened: It is not an ordinary file."},
+        {"vanished", " could not be opened: It is not there any more."}};
+    const WindowHarness teacher;
+    teacher.start();
+    teacher.throwManually(3, 5);
+    const QImage before = windowPicture(teacher.window.get());
+    for (const auto& [names, notice] : refused) {
+        QStringList chosen;
+        for (const QString& name : names.split(' ')) {
+            chosen << folder.filePath(name);
+        }
+        const std::size_t notices = teacher.notice->shown.size();
+        open(teacher, chosen);
+        ASSERT_EQ(teacher.notice->shown.size(), notices + 1) << names;
+        EXPECT_EQ(teacher.notice->shown.back().text, chosen.last() + notice);
+        EXPECT_EQ(windowPicture(teacher.window.get()), before) << names;
+        EXPECT_EQ(teacher.window->tally().throws().size(), 1U);
+    }
+    // The other side of the limit: 32767 throws in all are opened.
+    open(teacher, {folder.filePath("20000-rows"), folder.filePath("12767-rows")});
+    EXPECT_EQ(teacher.value(Value::ExperimentCount), "32767");
+}
+
+// The page of a known run, dated 7 December 2026, as a printer at 50 dpi puts it on A4 paper,
+// and on Letter paper (the printable width, whatever the paper). Every pair comes once in
+// each 36 throws, in an order that starts odd and settles at 1/4: pair k is large k % 6 + 1,
+// small k / 6 + 1. The last 30 throws leave out six pairs, one in each row and none of them
+// odd: 252 odd products in 1002.
+TEST(ResultsPage, IsAsReviewedOnA4AndFitsLetter) {
+    experiment::Tally tally;
+    for (int n = 0; n < 1002; ++n) {
+        const int pair = n * 7 % 36;
+        tally.record(static_cast<std::int16_t>(pair % 6 + 1),
+                     static_cast<std::int16_t>(pair / 6 + 1));
+    }
+    const take_away::PageDrawing page = [&tally](QPainter& painter, const QRect& area) {
+        drawings::drawResultsPage(painter, area, tally,
+                                  {"Pellorin: the results of the experiment", "7 December 2026",
+                                   "Large＼Small", QStringList{"１", "２", "３", "４", "５", "６"},
+                                   QStringList{"Number of experiments", "Number of odd products",
+                                               "Percentage of odd products"}});
+    };
+    const QString text =
+        "Pellorin: the results of the experiment 7 December 2026 Large＼Small １ ２ ３ ４ ５ ６ "
+        "１ 28 28 28 28 28 27 ２ 27 28 28 28 28 28 ３ 28 27 28 28 28 28 ４ 28 28 27 28 28 28 "
+        "５ 28 28 28 27 28 28 ６ 28 28 28 28 27 28 Number of experiments 1002 Number of odd "
+        "products 252 Percentage of odd products 0.251";
+    const QTemporaryDir folder;
+    write(folder.filePath("a4.pdf"), take_away::pagePdf(page));
+    expectGolden(pdfPicture(folder.filePath("a4.pdf")), "results-page");
+    QPrinter letter(QPrinter::HighResolution);
+    letter.setOutputFormat(QPrinter::PdfFormat);
+    letter.setOutputFileName(folder.filePath("letter.pdf"));
+    letter.setPageSize(QPageSize(QPageSize::Letter));
+    ASSERT_TRUE(take_away::printOn(letter, page));
+    EXPECT_EQ(pdfPicture(letter.outputFileName()).size(), QSize(425, 550));
+    for (const char* pdf : {"a4.pdf", "letter.pdf"}) {
+        EXPECT_TRUE(pdfText(folder.filePath(pdf)).startsWith(text)) << pdf;
+    }
+}
+
+}  // namespace
