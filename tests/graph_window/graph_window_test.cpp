@@ -9,8 +9,7 @@
 #include <QTest>
 #include <algorithm>
 
-#include "doubles/answering_notice.h"
-#include "doubles/take_away_doubles.h"
+#include "doubles/desktop_doubles.h"
 #include "graph_window.h"
 #include "picture_box.h"
 #include "ratio_graph.h"

@@ -23,9 +23,14 @@ QWidget* shown(const WindowHarness& h, int which) {
 std::function<void(const WindowHarness&)> click(Button b) {
     return [b](const WindowHarness& h) { shown(h, 0) ? h.button(b)->click() : void(); };
 }
-// A tick of the run's timer, which comes only while it runs.
-void tick(const WindowHarness& h) {
-    h.moving(Timer::Run) ? h.window->runStep() : void();
+// Ticks of the run's timer, which come only while it runs: `count` of them, or (-1) until
+// the run ends.
+std::function<void(const WindowHarness&)> ticks(int count) {
+    return [count](const WindowHarness& h) {
+        for (int i = 0; i != count && h.moving(Timer::Run); ++i) {
+            h.window->runStep();
+        }
+    };
 }
 // Closes a shown secondary window by its Close button or from its frame.
 std::function<void(const WindowHarness&)> close(int which, bool fromFrame) {
@@ -49,14 +54,9 @@ const std::map<char, std::function<void(const WindowHarness&)>> kActs = {
     {'H', click(Button::Help)},
     {'X', click(Button::Exit)},
     {'R', [](const WindowHarness& h) { h.moving(Timer::LargeDie) ? h.rollBothDice() : void(); }},
-    {'k', tick},
-    {'9',
-     [](const WindowHarness& h) {
-         for (int i = 0; i < 999; ++i) {
-             tick(h);
-         }
-     }},
-    {'K', [](const WindowHarness& h) { h.runToItsEnd(); }},
+    {'k', ticks(1)},
+    {'9', ticks(999)},
+    {'K', ticks(-1)},
     {'g', close(1, false)},
     {'f', close(1, true)},
     {'h', close(2, false)},
@@ -196,16 +196,14 @@ TEST(Steps, TheKeyboardLandsWhereThePupilGoesOnAndResultsAreAnnouncedOnce) {
          progress + ones + "1000 experiments, 1000 odd, ratio 1.000. Run finished."},
         {"< ", 0, Button::Init, "Started afresh."},
     };
-    for (const auto& [keys, ticks, focus, said] : steps) {
+    for (const auto& [keys, count, focus, said] : steps) {
         const int before = harness.announcer->said.size();
         for (const char* key = keys; *key != '\0'; ++key) {
             QTest::keyClick(harness.window->focusWidget(), *key == ' '   ? Qt::Key_Space
                                                            : *key == '<' ? Qt::Key_Backtab
                                                                          : Qt::Key_Tab);
         }
-        for (int i = 0; i != ticks && harness.moving(Timer::Run); ++i) {
-            harness.window->runStep();
-        }
+        ticks(count)(harness);
         EXPECT_EQ(harness.window->focusWidget(), harness.button(focus)) << said;
         EXPECT_EQ(harness.announcer->said.mid(before).join('|'), said);
     }

@@ -11,7 +11,7 @@
 #include <csignal>
 #include <functional>
 
-#include "doubles/answering_notice.h"
+#include "doubles/desktop_doubles.h"
 #include "support/printing.h"
 
 // A nearly full disk, as far as this process can tell: a file-size limit, with the signal it

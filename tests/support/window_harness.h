@@ -10,10 +10,8 @@
 #include <set>
 
 #include "button_states.h"
-#include "doubles/answering_notice.h"
+#include "doubles/desktop_doubles.h"
 #include "doubles/fake_dice.h"
-#include "doubles/recording_sound.h"
-#include "doubles/take_away_doubles.h"
 #include "experiment_window.h"
 #include "graph_window.h"
 #include "help_window.h"
@@ -30,21 +28,21 @@ using controls::Value;
 struct WindowHarness {
     explicit WindowHarness(std::unique_ptr<experiment::RandomSource> generator = nullptr) {
         auto scripted = std::make_unique<ScriptedRandom>();
-        auto recording = std::make_unique<RecordingSound>();
-        auto answering = std::make_unique<AnsweringNotice>();
-        auto keeping = std::make_unique<RecordingClipboard>();
-        auto asking = std::make_unique<AnsweringFileDialog>();
-        auto announcing = std::make_unique<RecordingAnnouncer>();
         random = generator ? nullptr : scripted.get();
-        sound = recording.get();
-        notice = answering.get();
-        clipboard = keeping.get();
-        dialog = asking.get();
-        announcer = announcing.get();
-        window = std::make_unique<ExperimentWindow>(ExperimentServices{
-            std::make_unique<FrozenClock>(), generator ? std::move(generator) : std::move(scripted),
-            std::move(recording), std::move(answering), std::move(keeping), std::move(asking),
-            std::move(announcing), [this] { ++programEnds; }});
+        ExperimentServices services{std::make_unique<FrozenClock>(),
+                                    generator ? std::move(generator) : std::move(scripted),
+                                    std::make_unique<RecordingSound>(),
+                                    std::make_unique<AnsweringNotice>(),
+                                    std::make_unique<RecordingClipboard>(),
+                                    std::make_unique<AnsweringFileDialog>(),
+                                    std::make_unique<RecordingAnnouncer>(),
+                                    [this] { ++programEnds; }};
+        sound = static_cast<RecordingSound*>(services.sound.get());
+        notice = static_cast<AnsweringNotice*>(services.notice.get());
+        clipboard = static_cast<RecordingClipboard*>(services.clipboard.get());
+        dialog = static_cast<AnsweringFileDialog*>(services.fileDialog.get());
+        announcer = static_cast<RecordingAnnouncer*>(services.announcer.get());
+        window = std::make_unique<ExperimentWindow>(std::move(services));
     }
 
     // Shown and activated, as at start-up.
@@ -62,19 +60,17 @@ struct WindowHarness {
     [[nodiscard]] Buttons usableButtons() const {
         Buttons usable;
         for (std::size_t i = 0; i < buttons::kButtonCount; ++i) {
-            if (button(static_cast<Button>(i))->isEnabled()) {
-                usable.insert(static_cast<Button>(i));
-            }
+            button(Button(i))->isEnabled() ? void(usable.insert(Button(i))) : void();
         }
         return usable;
     }
     // The faces shown, the large die's then the small die's: "35" when each shows one face.
     [[nodiscard]] QString facesShown() const {
         QString faces;
-        for (int picture = 0; picture < 12; ++picture) {
-            const auto die = picture < 6 ? experiment::Die::Large : experiment::Die::Small;
-            const bool shown = !window->dieFace(die, picture % 6 + 1)->isHidden();
-            faces += shown ? QString::number(picture % 6 + 1) : QString();
+        for (const auto die : {experiment::Die::Large, experiment::Die::Small}) {
+            for (int face = 1; face <= 6; ++face) {
+                faces += window->dieFace(die, face)->isHidden() ? "" : QString::number(face);
+            }
         }
         return faces;
     }
@@ -82,12 +78,6 @@ struct WindowHarness {
     void rollBothDice() const {
         window->rollLargeDie();
         window->rollSmallDie();
-    }
-    // Ticks of the run's timer until the run stops by itself.
-    void runToItsEnd() const {
-        while (moving(Timer::Run)) {
-            window->runStep();
-        }
     }
     // One manual experiment with the given faces.
     void throwManually(int large, int small) const {

@@ -10,8 +10,7 @@
 #include <QTimer>
 #include <functional>
 
-#include "doubles/answering_notice.h"
-#include "doubles/take_away_doubles.h"
+#include "doubles/desktop_doubles.h"
 #include "support/printing.h"
 #include "take_away.h"
 

@@ -1,0 +1,85 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QImage>
+#include <QStringList>
+#include <functional>
+#include <vector>
+
+#include "accessibility.h"
+#include "notice_box.h"
+#include "sound_control.h"
+#include "take_away.h"
+
+// Answers every notice at once, as a user clicking OK (or the test's answer to a question)
+// would, and remembers what it said.
+class AnsweringNotice final : public platform::NoticeBox {
+public:
+    struct Shown {
+        QString title;
+        QString text;
+    };
+    void inform(QWidget* /*owner*/, const QString& title, const QString& text) override {
+        shown.push_back({title, text});
+        if (whileShown) {
+            whileShown();
+        }
+    }
+    bool ask(QWidget* owner, const QString& title, const QString& question) override {
+        inform(owner, title, question);
+        return yes;
+    }
+    std::vector<Shown> shown;
+    bool yes = true;
+    // Runs while the notice is "open", before the user answers it.
+    std::function<void()> whileShown;
+};
+
+// Remembers what was announced to the screen reader.
+class RecordingAnnouncer final : public platform::Announcer {
+public:
+    void announce(QWidget* /*window*/, const QString& text) override { said << text; }
+    QStringList said;
+};
+
+// Remembers every command it is given, in order, and sounds nothing.
+class RecordingSound final : public sound::SoundControl {
+public:
+    void stop() override { log << "Stop"; }
+    void close() override { log << "Close"; }
+    void setFileName(const QString& fileName) override { log << "File " + fileName; }
+    void open() override { log << "Open"; }
+    void sound() override { log << "Sound"; }
+    QStringList log;
+};
+
+// Keeps what was put on it.
+class RecordingClipboard final : public take_away::Clipboard {
+public:
+    void putText(const QString& putText, const QString& putHtml) override {
+        text = putText;
+        html = putHtml;
+    }
+    void putImage(const QImage& putImage) override { image = putImage; }
+    QString text;
+    QString html;
+    QImage image;
+};
+
+// Answers the file dialogs with the paths the test chose (none: the user cancels).
+class AnsweringFileDialog final : public take_away::FileDialog {
+public:
+    QString chooseSave(QWidget* /*owner*/, const QString& /*title*/, const QString& suggestedName,
+                       const QString& /*filter*/) override {
+        suggested = suggestedName;
+        return answer;
+    }
+    QStringList chooseOpen(QWidget* /*owner*/, const QString& /*title*/,
+                           const QString& /*filter*/) override {
+        return opened;
+    }
+    void used(const QString& /*path*/) override {}
+    QString answer;
+    QString suggested;
+    QStringList opened;
+};
