@@ -68,7 +68,8 @@ TEST(FileDialog, KeepsToTheUsersFilesAndFolders) {
     EXPECT_EQ(save(), "");
     RecordingClipboard clipboard;
     AnsweringNotice notice;
-    answerModals({home.filePath("gone/graph")}, &seen);
+    QFile::link(home.filePath("nowhere"), home.filePath("broken.png"));
+    answerModals({home.filePath("broken.png")}, &seen);
     take_away::saveWithDialog({clipboard, dialog, notice}, nullptr, "Save", "pellorin-graph.png",
                               "PNG (*.png)", "bytes");
     ASSERT_EQ(notice.shown.size(), 1U);
