@@ -71,9 +71,9 @@ TEST(GraphDrawing, IsAsReviewedAtDoubleDensity) {
 }
 
 // In use: the canvas holds the focus when the window opens (a Space or Return meant for the
-// experiment window must not close the graph), Close comes next; a screen reader hears the
-// latest ratio and reads how it went at 10, 20, 50, ... experiments, up to the count itself.
-// Shift+F10 opens the menu, and the canvas's tooltip says so. Ctrl+C copies the picture as drawn,
+// experiment window must not close the graph), Close comes next; a screen reader reads how
+// the ratio went at 10, 20, 50, ... experiments, up to the count itself. Shift+F10 opens the
+// menu. Ctrl+C copies the picture as drawn,
 // Ctrl+S saves it as PNG where the user chose; where it cannot be written (see the hostile
 // targets), a notice names the file and why, and nothing there changes.
 TEST(GraphWindowInUse, FocusesTheCanvasTellsTheRatiosAndGivesThePictureAway) {
@@ -86,8 +86,6 @@ TEST(GraphWindowInUse, FocusesTheCanvasTellsTheRatiosAndGivesThePictureAway) {
     auto* canvas = window.findChild<platform::PictureBox*>(QStringLiteral("Picture1"));
     EXPECT_EQ(window.focusWidget(), canvas);
     QAccessibleInterface* spoken = QAccessible::queryAccessibleInterface(canvas);
-    EXPECT_EQ(spoken->text(QAccessible::Name),
-              "Ratio of odd products after 100 experiments: 0.270; the dashed line marks 1/4");
     EXPECT_EQ(spoken->text(QAccessible::Description),
               "after 10: 0.500, after 20: 0.350, after 50: 0.300, after 100: 0.270");
     QTest::keySequence(&window, QKeySequence::Copy);
@@ -104,9 +102,6 @@ TEST(GraphWindowInUse, FocusesTheCanvasTellsTheRatiosAndGivesThePictureAway) {
             window.savePicture();
         },
         desk.notice);
-    EXPECT_EQ(canvas->toolTip(),
-              "Right-click, or press Shift+F10:\nCopy picture \u2014 Ctrl+C\n"
-              "Save picture... \u2014 Ctrl+S\nPrint... \u2014 Ctrl+P\nSave page as PDF...");
     QTest::keyClick(canvas, Qt::Key_F10, Qt::ShiftModifier);
     EXPECT_TRUE(window.findChild<QMenu*>()->isVisible());
     window.findChild<QMenu*>()->hide();

@@ -95,14 +95,10 @@ QString stateOf(const WindowHarness& harness) {
         }
     }
     QString windows;
-    for (int which = 0; which < 3; ++which) {
-        if (shown(harness, which) != nullptr) {
-            windows += QString("EGH").at(which);
-        }
-    }
     QString timers;
-    for (const Timer timer : {Timer::LargeDie, Timer::SmallDie, Timer::Run}) {
-        timers += harness.moving(timer) ? QString::number(static_cast<int>(timer) + 1) : "";
+    for (int i = 0; i < 3; ++i) {
+        windows += shown(harness, i) != nullptr ? QString("EGH").mid(i, 1) : "";
+        timers += harness.moving(Timer(i)) ? QString::number(i + 1) : "";
     }
     QStringList parts = {usable.join(' '),
                          QStringList{harness.value(Value::ExperimentCount),
@@ -211,9 +207,9 @@ TEST(Steps, TheKeyboardLandsWhereThePupilGoesOnAndResultsAreAnnouncedOnce) {
 
 // Random acts, ticks dominating as in real time, Init and Stop rare enough for runs to reach
 // 1000 now and then, Exit rarer still; the first program starts at the counter's 16-bit
-// limit. After every act the window shows the test's own count of the faces it recorded
-// (a count one higher: the faces shown were recorded), the ratio is the nearest thousandth,
-// the history has no entry past the count, and the user is never stuck.
+// limit, past which no throw counts. After every act the window shows the test's own count of the
+// faces it recorded (a count one higher: the faces shown were recorded), the ratio is the nearest
+// thousandth, the history has no entry past the count, and the user is never stuck.
 TEST(Steps, HundredThousandRandomActsKeepEveryRuleAndNeverGetStuck) {
     const std::string letters = "ADSXIGHTRkVgfhe";
     const std::vector<double> weights = {3, 4, 0.4, 0.03, 0.3, 2, 2, 4, 12, 60, 3, 1.5, 1.5, 1, 1};
@@ -229,7 +225,8 @@ TEST(Steps, HundredThousandRandomActsKeepEveryRuleAndNeverGetStuck) {
             h = std::make_unique<WindowHarness>(
                 std::make_unique<experiment::MixingGenerator>(rng()));
             h->start();
-            for (int n = 0; ++programs == 1 && n < std::numeric_limits<std::int16_t>::max(); ++n) {
+            ++programs;
+            for (int n = 0; programs == 1 && n < std::numeric_limits<std::int16_t>::max(); ++n) {
                 h->window->throwDice();
                 h->window->stopDice();
             }

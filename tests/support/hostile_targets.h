@@ -14,27 +14,6 @@
 #include "doubles/desktop_doubles.h"
 #include "support/printing.h"
 
-// A nearly full disk, as far as this process can tell: a file-size limit, with the signal it
-// would raise ignored, so that a write past the limit fails as a full disk's would.
-class NearlyFullDisk {
-public:
-    explicit NearlyFullDisk(rlim_t bytes) : previous_(std::signal(SIGXFSZ, SIG_IGN)) {
-        getrlimit(RLIMIT_FSIZE, &saved_);
-        const rlimit limit{bytes, saved_.rlim_max};
-        setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    ~NearlyFullDisk() {
-        setrlimit(RLIMIT_FSIZE, &saved_);
-        std::signal(SIGXFSZ, previous_);
-    }
-    NearlyFullDisk(const NearlyFullDisk&) = delete;
-    NearlyFullDisk& operator=(const NearlyFullDisk&) = delete;
-
-private:
-    rlimit saved_{};
-    void (*previous_)(int);
-};
-
 // What a folder holds: each entry's name and kind, and an ordinary file's bytes.
 inline QString folderContents(const QString& folder) {
     QString contents;
@@ -50,8 +29,9 @@ inline QString folderContents(const QString& folder) {
 }
 
 // Saves to each place a save must refuse: a folder, a FIFO, a link to nothing, a vanished
-// folder, and a file on a disk that fills while the new one is written. Each time the notice
-// names the file and says exactly why, and nothing in the folder changes.
+// folder, and a file on a disk that fills while the new one is written (as far as this
+// process can tell: a file-size limit, with the signal it would raise ignored). Each time the
+// notice names the file and says exactly why, and nothing in the folder changes.
 inline void expectEveryHostileTargetRefused(const std::function<void(const QString&)>& save,
                                             const AnsweringNotice& notice) {
     const QTemporaryDir folder;
@@ -70,10 +50,14 @@ inline void expectEveryHostileTargetRefused(const std::function<void(const QStri
         {at("kept"), "Writing failed (File too large); a file of that name is as it was."}};
     for (const auto& [path, reason] : targets) {
         const QString before = folderContents(folder.path());
-        {
-            const NearlyFullDisk disk(path == at("kept") ? 64 : RLIM_INFINITY);
-            save(path);
-        }
+        rlimit unlimited{};
+        getrlimit(RLIMIT_FSIZE, &unlimited);
+        const rlimit nearlyFull{path == at("kept") ? 64 : unlimited.rlim_cur, unlimited.rlim_max};
+        const auto previous = std::signal(SIGXFSZ, SIG_IGN);
+        setrlimit(RLIMIT_FSIZE, &nearlyFull);
+        save(path);
+        setrlimit(RLIMIT_FSIZE, &unlimited);
+        std::signal(SIGXFSZ, previous);
         EXPECT_EQ(notice.shown.back().text, path + " could not be saved: " + reason);
         EXPECT_EQ(folderContents(folder.path()), before) << reason;
     }
