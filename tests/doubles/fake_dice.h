@@ -2,21 +2,19 @@
 #pragma once
 
 #include <deque>
-#include <vector>
 
 #include "die.h"
 
 // A clock that stands still unless the test moves it.
 class FrozenClock final : public experiment::Clock {
 public:
-    float secondsOfDay() override { return now; }
-    float now = 43200.25F;
+    float secondsOfDay() override { return 43200.25F; }
 };
 
 // Draws that the test scripts; once the script is used up, every draw is 0 (face 1).
 class ScriptedRandom final : public experiment::RandomSource {
 public:
-    void reseed(float clockValue) override { seeds.push_back(clockValue); }
+    void reseed(float /*clockValue*/) override {}
     float next() override {
         if (draws.empty()) {
             return 0.0F;
@@ -29,5 +27,4 @@ public:
     void queueFace(int face) { draws.push_back((static_cast<float>(face) - 0.5F) / 6.0F); }
 
     std::deque<float> draws;
-    std::vector<float> seeds;
 };

@@ -2,8 +2,10 @@
 # A blind pupil's tour of Pellorin on a private X11 desktop (openbox, Orca): keys sent
 # with xdotool, what Orca says read from its debug log (speech itself off), the clipboard read
 # with xclip, the dice's pictures through AT-SPI. Usage (see run_e2e.sh): pellorin_e2e.py PROGRAM
+import builtins
 import os
 import re
+import runpy
 import subprocess
 import sys
 import tempfile
@@ -51,9 +53,9 @@ class EndToEnd(unittest.TestCase):
         self.assertFalse(self.output("pgrep", "-u", str(os.getuid()), "-x", "orca", check=False))
         self.log, home = os.path.join(self.workdir, "orca.out"), os.path.join(self.workdir, "h")
         os.makedirs(home)
-        self.start("/usr/bin/python3", os.path.join(HERE, "orca_line_by_line.py"), "--disable",
-                   "speech", "--disable", "braille", "--debug-file", self.log, "--user-prefs",
-                   home, env=dict(os.environ, HOME=home))
+        self.start("/usr/bin/python3", __file__, "--orca", "--disable", "speech", "--disable",
+                   "braille", "--debug-file", self.log, "--user-prefs", home,
+                   env=dict(os.environ, HOME=home))
         self.heard = 0
 
     def start(self, *command, **options):
@@ -159,5 +161,17 @@ class EndToEnd(unittest.TestCase):
         print("Orca said:\n" + "\n".join(self.spoken()), file=sys.stderr)
 
 
-if __name__ == "__main__":
+def orca_line_by_line():
+    """Runs Orca with its debug log written a line at a time, so that the test reads what Orca
+    said as soon as it says it (Orca's own file is buffered)."""
+    opened = builtins.open
+    builtins.open = lambda file, mode="r", buffering=-1, *rest, **options: opened(
+        file, mode, 1 if "w" in mode and "b" not in mode else buffering, *rest, **options)
+    sys.argv = ["/usr/bin/orca"] + sys.argv[2:]
+    runpy.run_path("/usr/bin/orca", run_name="__main__")
+
+
+if __name__ == "__main__" and sys.argv[1] == "--orca":
+    orca_line_by_line()
+elif __name__ == "__main__":
     unittest.main(argv=sys.argv[:1] + sys.argv[2:], verbosity=2)

@@ -25,14 +25,13 @@ TEST(FaceFromDraw, GivesTheFaceOfTheSixthTheDrawLiesIn) {
 // A generator that restarts from each clock reading, as a plain seed-from-the-clock would.
 class RestartingGenerator final : public experiment::RandomSource {
 public:
-    void reseed(float clockValue) override { state_ = std::hash<float>{}(clockValue); }
-    float next() override {
-        state_ = state_ * 6364136223846793005ULL + 1442695040888963407ULL;
-        return static_cast<float>(state_ >> 40U) * 0x1.0p-24F;
+    void reseed(float clockValue) override {
+        mixing_ = experiment::MixingGenerator(std::hash<float>{}(clockValue));
     }
+    float next() override { return mixing_.next(); }
 
 private:
-    std::uint64_t state_ = 0;
+    experiment::MixingGenerator mixing_{0};
 };
 
 // Pearson's statistic of the 36 face pairs of `ticks` ticks (a large roll, then a small

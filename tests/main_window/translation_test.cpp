@@ -66,13 +66,4 @@ TEST(Translation, JapaneseTranslatesEveryText) {
     expectGolden(windowPicture(harness.window.get()), QStringLiteral("experiment-ja"));
 }
 
-// A language without a translation leaves the program exactly as it is in English.
-TEST(Translation, AnUntranslatedLanguageLeavesEveryTextInEnglish) {
-    const platform::Translation german(QLocale(QLocale::German, QLocale::Germany));
-    EXPECT_FALSE(german.loaded());
-    const WindowHarness harness;
-    harness.start();
-    expectGolden(windowPicture(harness.window.get()), QStringLiteral("experiment-start"));
-}
-
 }  // namespace
