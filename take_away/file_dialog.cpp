@@ -18,19 +18,33 @@ QString SystemFileDialog::folder() const {
     return QFileInfo(documents).isDir() ? documents : QDir::homePath();
 }
 
+std::unique_ptr<QFileDialog> SystemFileDialog::saveDialog(QWidget* owner, const QString& title,
+                                                          const QString& suggestedName,
+                                                          const QString& filter) const {
+    auto dialog =
+        std::make_unique<QFileDialog>(owner, title, QDir(folder()).filePath(suggestedName), filter);
+    dialog->setAcceptMode(QFileDialog::AcceptSave);
+    dialog->setDefaultSuffix(QFileInfo(suggestedName).suffix());
+    return dialog;
+}
+
+std::unique_ptr<QFileDialog> SystemFileDialog::openDialog(QWidget* owner, const QString& title,
+                                                          const QString& filter) const {
+    auto dialog = std::make_unique<QFileDialog>(owner, title, folder(), filter);
+    dialog->setFileMode(QFileDialog::ExistingFiles);
+    return dialog;
+}
+
 QString SystemFileDialog::chooseSave(QWidget* owner, const QString& title,
                                      const QString& suggestedName, const QString& filter) {
-    QFileDialog dialog(owner, title, QDir(folder()).filePath(suggestedName), filter);
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setDefaultSuffix(QFileInfo(suggestedName).suffix());
-    return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
+    const auto dialog = saveDialog(owner, title, suggestedName, filter);
+    return dialog->exec() == QDialog::Accepted ? dialog->selectedFiles().value(0) : QString();
 }
 
 QStringList SystemFileDialog::chooseOpen(QWidget* owner, const QString& title,
                                          const QString& filter) {
-    QFileDialog dialog(owner, title, folder(), filter);
-    dialog.setFileMode(QFileDialog::ExistingFiles);
-    return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles() : QStringList();
+    const auto dialog = openDialog(owner, title, filter);
+    return dialog->exec() == QDialog::Accepted ? dialog->selectedFiles() : QStringList();
 }
 
 void SystemFileDialog::used(const QString& path) {

@@ -3,7 +3,9 @@
 
 #include <QString>
 #include <QStringList>
+#include <memory>
 
+class QFileDialog;
 class QWidget;
 
 namespace take_away {
@@ -30,6 +32,13 @@ public:
                        const QString& filter) override;
     QStringList chooseOpen(QWidget* owner, const QString& title, const QString& filter) override;
     void used(const QString& path) override;
+
+    // The dialogs as they open, before the user does anything.
+    [[nodiscard]] std::unique_ptr<QFileDialog> saveDialog(QWidget* owner, const QString& title,
+                                                          const QString& suggestedName,
+                                                          const QString& filter) const;
+    [[nodiscard]] std::unique_ptr<QFileDialog> openDialog(QWidget* owner, const QString& title,
+                                                          const QString& filter) const;
 
 private:
     [[nodiscard]] QString folder() const;

@@ -78,8 +78,9 @@ public:
                            const QString& /*filter*/) override {
         return opened;
     }
-    void used(const QString& /*path*/) override {}
+    void used(const QString& path) override { usedPaths << path; }
     QString answer;
     QString suggested;
     QStringList opened;
+    QStringList usedPaths;
 };

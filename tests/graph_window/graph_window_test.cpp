@@ -12,7 +12,6 @@
 #include "graph_window.h"
 #include "picture_box.h"
 #include "ratio_graph.h"
-#include "support/frame_close.h"
 #include "support/golden.h"
 
 namespace {

@@ -58,6 +58,7 @@ TEST(ExperimentResults, CopiesSavesAndPrintsTheExactResults) {
     harness.dialog->answer = folder.filePath("throws.csv");
     QTest::keySequence(harness.window.get(), QKeySequence::Save);
     EXPECT_EQ(harness.dialog->suggested, "pellorin-throws.csv");
+    EXPECT_EQ(harness.dialog->usedPaths, QStringList(harness.dialog->answer));
     const QByteArray header = "experiment,large,small,odd,odd_so_far,ratio\r\n";
     EXPECT_EQ(contentsOf(harness.dialog->answer),
               header +
@@ -123,6 +124,7 @@ TEST(ExperimentResults, OpenedThrowsGiveBackTheWindowThatSavedThemAndPool) {
         teacher.start();
         open(teacher, {folder.filePath(name)});
         EXPECT_TRUE(teacher.notice->shown.empty()) << "nothing to ask of an empty window";
+        EXPECT_EQ(teacher.dialog->usedPaths, QStringList(folder.filePath(name)));
         EXPECT_EQ(teacher.value(Value::ExperimentCount), "1002");
         EXPECT_TRUE(picturesOf(teacher) == pupilPictures) << name;
         teacher.dialog->answer = folder.filePath("again.csv");

@@ -95,12 +95,12 @@ QString stateOf(const WindowHarness& harness) {
     if (harness.window->findChild<QMenu*>()->actions().first()->isEnabled()) {
         usable << "Results";
     }
-    QStringList cells;
+    QString cells;
     for (int cell = 0; cell < 36; ++cell) {
         const QString count = harness.cell(cell / 6 + 1, cell % 6 + 1);
-        if (!count.isEmpty() && count != "0") {
-            cells << QStringLiteral("%1%2:%3").arg(cell / 6 + 1).arg(cell % 6 + 1).arg(count);
-        }
+        cells += count.isEmpty() || count == "0"
+                     ? ""
+                     : QStringLiteral(" %1%2:%3").arg(cell / 6 + 1).arg(cell % 6 + 1).arg(count);
     }
     QString windows;
     QString timers;
@@ -108,15 +108,10 @@ QString stateOf(const WindowHarness& harness) {
         windows += shown(harness, i) != nullptr ? QString("EGH").mid(i, 1) : "";
         timers += harness.moving(Timer(i)) ? QString::number(i + 1) : "";
     }
-    QStringList parts = {usable.join(' '),
-                         QStringList{harness.value(Value::ExperimentCount),
-                                     harness.value(Value::OddCount), harness.value(Value::Ratio)}
-                             .join(' ')
-                             .trimmed(),
-                         cells.join(' '),
-                         windows,
-                         timers,
-                         harness.facesShown()};
+    const QString values = harness.value(Value::ExperimentCount) + " " +
+                           harness.value(Value::OddCount) + " " + harness.value(Value::Ratio);
+    QStringList parts = {usable.join(' '), values.trimmed(), cells.trimmed(),
+                         windows,          timers,           harness.facesShown()};
     parts.replaceInStrings(QRegularExpression("^$"), "-");
     return parts.join(" | ");
 }

@@ -2,9 +2,11 @@
 #pragma once
 
 #include <QApplication>
+#include <QCloseEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QTimer>
+#include <QWindow>
 #include <functional>
 #include <memory>
 #include <set>
@@ -15,13 +17,19 @@
 #include "experiment_window.h"
 #include "graph_window.h"
 #include "help_window.h"
-#include "support/frame_close.h"
 #include "support/printing.h"
 
 using buttons::Button;
 using Buttons = std::set<Button>;
 using controls::Timer;
 using controls::Value;
+
+// What the window system sends when the user closes a window from its frame: the close
+// reaches the window's platform window first, not the widget.
+inline void closeFromFrame(QWidget* window) {
+    QCloseEvent close;
+    QCoreApplication::sendEvent(window->windowHandle(), &close);
+}
 
 // The experiment window with recording doubles for everything it takes from outside. With a
 // generator of the test's own, `random` stays null.
