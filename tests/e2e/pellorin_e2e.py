@@ -19,15 +19,14 @@ HERE = os.path.dirname(os.path.abspath(__file__))
 
 def wait_for(what, predicate, timeout=30.0):
     deadline = time.monotonic() + timeout
-    while True:
+    while time.monotonic() < deadline:
         try:
-            value = predicate()
+            if value := predicate():
+                return value
         except Exception:  # the accessibility tree changes under our feet
-            value = None
-        if value or time.monotonic() > deadline:
-            assert value, f"timed out waiting for {what}"
-            return value
+            pass
         time.sleep(0.1)
+    raise AssertionError(f"timed out waiting for {what}")
 
 
 def descendants(root, depth=6):
@@ -37,8 +36,7 @@ def descendants(root, depth=6):
 
 class EndToEnd(unittest.TestCase):
     def setUp(self):
-        self.workdir, self.processes = self.enterContext(tempfile.TemporaryDirectory()), []
-        self.addCleanup(self.close)
+        self.workdir = self.enterContext(tempfile.TemporaryDirectory())
         self.start("openbox", "--sm-disable")  # without one X11 windows are never activated
         wait_for("the window manager", lambda: "window id" in self.output(
             "xprop", "-root", "_NET_SUPPORTING_WM_CHECK"))
@@ -51,22 +49,18 @@ class EndToEnd(unittest.TestCase):
             if app.get_process_id() == self.program.pid))
         # Orca refuses to start beside another of this user's; its log says what it would speak.
         self.assertFalse(self.output("pgrep", "-u", str(os.getuid()), "-x", "orca", check=False))
-        self.log, home = os.path.join(self.workdir, "orca.out"), os.path.join(self.workdir, "h")
-        os.makedirs(home)
+        self.log = os.path.join(self.workdir, "orca.out")
         self.start("/usr/bin/python3", __file__, "--orca", "--disable", "speech", "--disable",
-                   "braille", "--debug-file", self.log, "--user-prefs", home,
-                   env=dict(os.environ, HOME=home))
+                   "braille", "--debug-file", self.log, "--user-prefs", self.workdir,
+                   env=dict(os.environ, HOME=self.workdir))
         self.heard = 0
 
     def start(self, *command, **options):
-        self.processes.append(subprocess.Popen(command, stdout=subprocess.DEVNULL,
-                                               stderr=subprocess.DEVNULL, **options))
-        return self.processes[-1]
-
-    def close(self):
-        for process in reversed(self.processes):
-            process.kill()
-            process.wait()
+        process = subprocess.Popen(command, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
+                                   **options)
+        self.addCleanup(process.wait)
+        self.addCleanup(process.kill)
+        return process
 
     def output(self, *command, check=True):
         return subprocess.run(command, capture_output=True, text=True, timeout=10,
@@ -90,9 +84,6 @@ class EndToEnd(unittest.TestCase):
     def faces(self):
         return sorted(a.description for a in descendants(self.app) if a.getRoleName() == "image"
                       and a.getState().contains(pyatspi.STATE_SHOWING) and "die" in a.description)
-
-    def clipboard(self):
-        return self.output("xclip", "-o", "-selection", "clipboard", "-t", "UTF8_STRING")
 
     def test_tour(self):
         self.press("", r"^Pellorin \(C\)")
@@ -118,7 +109,8 @@ class EndToEnd(unittest.TestCase):
         self.assertEqual(product == "odd", int(large) * int(small) % 2 == 1)
         self.assertEqual(self.faces(), [f"Large die, face {large}", f"Small die, face {small}"])
         self.output("xdotool", "key", "ctrl+c")
-        rows = [row.split("\t") for row in wait_for("the table", self.clipboard).splitlines()]
+        rows = [row.split("\t") for row in wait_for("the table", lambda: self.output(
+            "xclip", "-o", "-selection", "clipboard", "-t", "UTF8_STRING")).splitlines()]
         self.assertEqual([rows[int(large)][int(small)]] + [row[1] for row in rows[-3:]],
                          ["1", "1", odd, ratio])
 

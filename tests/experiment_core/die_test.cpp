@@ -11,13 +11,12 @@
 namespace {
 
 TEST(FaceFromDraw, GivesTheFaceOfTheSixthTheDrawLiesIn) {
-    const std::vector<std::pair<float, int>> draws = {
-        {0.0F, 1},
-        {0.1666666F, 1},
-        {0.5F, 4},
-        {0.8333333F, 5},
-        {std::nextafter(1.0F, 0.0F), 6}};  // the largest draw below 1
-    for (const auto& [draw, face] : draws) {
+    // The last: the largest draw below 1.
+    for (const auto& [draw, face] : {std::pair{0.0F, 1},
+                                     {0.1666666F, 1},
+                                     {0.5F, 4},
+                                     {0.8333333F, 5},
+                                     {std::nextafter(1.0F, 0.0F), 6}}) {
         EXPECT_EQ(experiment::faceFromDraw(draw), face) << draw;
     }
 }

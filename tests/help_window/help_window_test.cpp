@@ -23,15 +23,11 @@ TEST(HelpText, IsTheDesignsTextCharacterForCharacter) {
     EXPECT_EQ(lines, fixture.readAll());
 }
 
-class HelpWindowTest : public ::testing::Test {
-protected:
-    platform::ActivationTracker tracker;
-    HelpWindow window{tracker};
-};
-
 // The printed text, once, from the second line; a second activation prints the same. At the
 // bottom row of "Close" the button is on top, not the rule under the top row.
-TEST_F(HelpWindowTest, PrintsTheTextAsReviewed) {
+TEST(HelpWindowTest, PrintsTheTextAsReviewed) {
+    platform::ActivationTracker tracker;
+    HelpWindow window(tracker);
     window.show();
     window.onActivated();
     window.onActivated();
@@ -41,7 +37,9 @@ TEST_F(HelpWindowTest, PrintsTheTextAsReviewed) {
 }
 
 // A screen reader reads the printed lines as text, and reaches them after Close.
-TEST_F(HelpWindowTest, ReadsAsTextAfterClose) {
+TEST(HelpWindowTest, ReadsAsTextAfterClose) {
+    platform::ActivationTracker tracker;
+    HelpWindow window(tracker);
     window.show();
     auto* canvas = window.findChild<QWidget*>(QStringLiteral("Picture1"));
     QAccessibleTextInterface* text = QAccessible::queryAccessibleInterface(canvas)->textInterface();

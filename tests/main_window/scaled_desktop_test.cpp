@@ -30,10 +30,9 @@ TEST(ScaledDesktop, EveryWindowLiesOnTheScreen) {
         for (const auto& [start, length, first, room, was] :
              {std::tuple{placed.x(), placed.width(), screen.x(), screen.width(), designed.x()},
               std::tuple{placed.y(), placed.height(), screen.y(), screen.height(), designed.y()}}) {
-            const bool atPlace = start == was && start + length <= first + room;
-            const bool movedBack = start < was && start + length == first + room && start >= first;
-            const bool atNearEdge = length > room && start == first;
-            EXPECT_TRUE(atPlace || movedBack || atNearEdge)
+            EXPECT_TRUE((start == was && start + length <= first + room) ||
+                        (start < was && start + length == first + room && start >= first) ||
+                        (length > room && start == first))
                 << window->objectName() << " at " << start << " for " << was;
         }
     }

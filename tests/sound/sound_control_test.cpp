@@ -93,10 +93,8 @@ TEST_F(SoundControlTest, ChecksEveryChimeFileAtItsBounds) {
         {"cut in the data chunk header", good.left(40), false},
         {"cut in the data", good.left(444), false},
         {"data larger than the file", wave(1, 1, 22050, 400, 900), false},
-        {"data size 0x7fffffff", wave(1, 1, 22050, 400, 0x7fffffffU), false},
         {"data size 0xffffffff", wave(1, 1, 22050, 400, 0xffffffffU), false},
         {"RF64, data size the largest", rf64(0x7fffffffffffffffULL), false},
-        {"RF64, data size just below the largest", rf64(0x7ffffffffffffff0ULL), false},
         {"RF64, data size all ones", rf64(0xffffffffffffffffULL), false},
         {"RF64, data size the smallest negative", rf64(0x8000000000000000ULL), false}};
     // A hang ends in the test's time-out; anything slower than a second fails here.
@@ -159,10 +157,10 @@ TEST_F(SoundControlTest, PlaysOnTheSoundServerWhateverItAndTheProgramDo) {
     const QByteArray chime = wave(1, 2, 44100, 22050);
     write(QStringLiteral("pinpon.wav"), chime);
     sound::PulseSoundControl control;
+    control.setFileName(QStringLiteral("pinpon.wav"));
     const auto playChime = [&control] {
         control.stop();
         control.close();
-        control.setFileName(QStringLiteral("pinpon.wav"));
         control.open();
         control.sound();
     };

@@ -51,9 +51,9 @@ public:
     // Records the sink's sound, 16-bit stereo at 44.1 kHz (its own format), from once the
     // recorder hears the sink (its silence, before anything plays).
     void record() {
-        recorder_.start("parec", {"--server=unix:" + socket(), "--device=classroom.monitor",
-                                  "--raw", "--format=s16le", "--rate=44100", "--channels=2",
-                                  "--latency-msec=200"});
+        recorder_.start("parec",
+                        {"--server=unix:" + socket(), "--device=classroom.monitor", "--raw",
+                         "--format=s16le", "--rate=44100", "--channels=2", "--latency-msec=200"});
         recorded_.clear();
         heard("");
     }
