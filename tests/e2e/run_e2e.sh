@@ -4,8 +4,7 @@
 # folder of their own: the accessibility bus keeps its socket there, and two runs must not
 # share it. Without -noreset the X server starts afresh when its first client leaves.
 set -euo pipefail
-runtime=$(mktemp -d "${TMPDIR:-/tmp}/pellorin-e2e-runtime.XXXXXX")
-chmod 0700 "$runtime"
+runtime=$(mktemp -d "${TMPDIR:-/tmp}/pellorin-e2e-runtime.XXXXXX")  # only the user's
 trap 'rm -rf "$runtime"' EXIT
 export XDG_RUNTIME_DIR=$runtime QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_ACCESSIBILITY=1
 unset QT_QPA_PLATFORM

@@ -81,8 +81,7 @@ TEST(GraphWindowInUse, FocusesTheCanvasTellsTheRatiosAndGivesThePictureAway) {
     QCoreApplication::processEvents();
     auto* canvas = window.findChild<platform::PictureBox*>(QStringLiteral("Picture1"));
     EXPECT_EQ(window.focusWidget(), canvas);
-    QAccessibleInterface* spoken = QAccessible::queryAccessibleInterface(canvas);
-    EXPECT_EQ(spoken->text(QAccessible::Description),
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(canvas)->text(QAccessible::Description),
               "after 10: 0.500, after 20: 0.350, after 50: 0.300, after 100: 0.270");
     QTest::keySequence(&window, QKeySequence::Copy);
     EXPECT_EQ(desk.clipboard.image, canvas->image());

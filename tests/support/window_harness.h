@@ -99,9 +99,6 @@ struct WindowHarness {
         window->stopDice();
     }
 
-    WindowHarness(const WindowHarness&) = delete;
-    WindowHarness& operator=(const WindowHarness&) = delete;
-
     ScriptedRandom* random = nullptr;
     RecordingSound* sound = nullptr;
     AnsweringNotice* notice = nullptr;
