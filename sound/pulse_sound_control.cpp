@@ -22,8 +22,8 @@ struct PulseSoundControl::Playback {
 };
 
 void PulseSoundControl::Playback::play() {
-    const pa_sample_spec spec{PA_SAMPLE_S16LE, static_cast<std::uint32_t>(chime.sampleRate),
-                              static_cast<std::uint8_t>(chime.channels)};
+    const pa_sample_spec format{PA_SAMPLE_S16LE, static_cast<std::uint32_t>(chime.sampleRate),
+                                static_cast<std::uint8_t>(chime.channels)};
     // Written a hundredth of a second at a time, so that "stop" is seen at once, with a tenth
     // of a second buffered on the server: enough that a busy machine does not make the chime
     // stutter, little enough that a stopped chime ends at once.
@@ -34,7 +34,7 @@ void PulseSoundControl::Playback::play() {
     const pa_buffer_attr buffer{unset, 10 * blockBytes, unset, unset, unset};
     int error = 0;
     pa_simple* stream = pa_simple_new(nullptr, "Pellorin", PA_STREAM_PLAYBACK, nullptr, "Chime",
-                                      &spec, nullptr, &buffer, &error);
+                                      &format, nullptr, &buffer, &error);
     if (stream == nullptr) {
         return;
     }
