@@ -118,6 +118,23 @@ private:
     }
 };
 
+#if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
+// The notification that tells a result. When its window hides, it stays hidden when the
+// window comes back: a screen reader would otherwise tell the last result again.
+class Notification final : public QWidget {
+public:
+    using QWidget::QWidget;
+
+protected:
+    void hideEvent(QHideEvent* event) override {
+        QWidget::hideEvent(event);
+        if (!isHidden()) {  // hidden with its window, not by itself
+            QMetaObject::invokeMethod(this, &QWidget::hide, Qt::QueuedConnection);
+        }
+    }
+};
+#endif
+
 QAccessibleInterface* interfaceFor(const QString& /*className*/, QObject* object) {
     if (object == nullptr || !object->isWidgetType()) {
         return nullptr;
@@ -159,7 +176,7 @@ void AccessibleAnnouncer::announce(QWidget* window, const QString& text) {
     installFactory();
     auto* notification = window->findChild<QWidget*>(QString::fromLatin1(kAnnouncementProperty));
     if (notification == nullptr) {
-        notification = new QWidget(window);
+        notification = new Notification(window);
         notification->setObjectName(QString::fromLatin1(kAnnouncementProperty));
         notification->setProperty(kAnnouncementProperty, true);
         notification->setAttribute(Qt::WA_TransparentForMouseEvents);

@@ -134,7 +134,9 @@ class EndToEnd(unittest.TestCase):
         self.output("xdotool", "key", "ctrl+c")
         wait_for("the picture", lambda: "image/png" in self.output(
             "xclip", "-o", "-selection", "clipboard", "-t", "TARGETS"))
+        said = self.heard
         self.press("alt+F4", r"^Pellorin \(C\)")
+        self.assertNotIn("notification", " ".join(self.spoken()[said:self.heard]))  # said once
         wait_for("face 1", lambda: self.faces() == ["Large die, face 1", "Small die, face 1"])
         # Help opens beside, and Alt+F4 hides it; Init starts afresh (its chime broken); Exit's
         # notice ends the program at once when it is answered.
