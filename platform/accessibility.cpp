@@ -129,7 +129,7 @@ protected:
     void hideEvent(QHideEvent* event) override {
         QWidget::hideEvent(event);
         if (!isHidden()) {  // hidden with its window, not by itself
-            QMetaObject::invokeMethod(this, &QWidget::hide, Qt::QueuedConnection);
+            hide();
         }
     }
 };
