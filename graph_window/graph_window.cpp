@@ -16,11 +16,10 @@
 #include "window_geometry.h"
 
 GraphWindow::GraphWindow(const experiment::Tally& tally, platform::ActivationTracker& activation,
-                         const take_away::TakeAway& takeAway, take_away::PageDrawing page)
+                         const take_away::TakeAway& takeAway, const take_away::PageDrawing& page)
     : tally_(tally),
       canvas_(new platform::PictureBox(this)),
       takeAway_(takeAway),
-      page_(std::move(page)),
       pictureMenu_(new take_away::TakeAwayMenu(this)) {
     setObjectName(QStringLiteral("Form2"));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -41,8 +40,7 @@ GraphWindow::GraphWindow(const experiment::Tally& tally, platform::ActivationTra
     pictureMenu_->addEntry(tr("Copy picture"), QKeySequence::Copy, this, &GraphWindow::copyPicture);
     pictureMenu_->addEntry(tr("Save picture..."), QKeySequence::Save, this,
                            &GraphWindow::savePicture);
-    pictureMenu_->addEntry(tr("Print..."), QKeySequence::Print, this, &GraphWindow::printPage);
-    pictureMenu_->addEntry(tr("Save page as PDF..."), {}, this, &GraphWindow::savePagePdf);
+    pictureMenu_->addPageEntries(takeAway_, page);
     canvas_->setToolTip(pictureMenu_->hint());
     activation.watch(this, [this] { onActivated(); });
 }
@@ -63,14 +61,6 @@ void GraphWindow::savePicture() {
     take_away::saveWithDialog(takeAway_, this, tr("Save picture"),
                               QStringLiteral("pellorin-graph.png"), tr("PNG pictures (*.png)"),
                               png);
-}
-
-void GraphWindow::printPage() {
-    take_away::printPage(takeAway_, this, page_);
-}
-
-void GraphWindow::savePagePdf() {
-    take_away::savePagePdf(takeAway_, this, QStringLiteral("pellorin-results.pdf"), page_);
 }
 
 void GraphWindow::onActivated() {

@@ -19,16 +19,13 @@ class GraphWindow : public platform::SecondaryWindow {
     Q_OBJECT
 public:
     GraphWindow(const experiment::Tally& tally, platform::ActivationTracker& activation,
-                const take_away::TakeAway& takeAway, take_away::PageDrawing page);
+                const take_away::TakeAway& takeAway, const take_away::PageDrawing& page);
 
     // Draws the graph over the canvas.
     void onActivated();
     // Taking the picture away (context menu, Ctrl+C, Ctrl+S).
     void copyPicture();
     void savePicture();
-    // The page of results, printed or saved as PDF, as from the experiment window.
-    void printPage();
-    void savePagePdf();
 
 protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
@@ -37,6 +34,5 @@ private:
     const experiment::Tally& tally_;
     platform::PictureBox* canvas_;
     take_away::TakeAway takeAway_;
-    take_away::PageDrawing page_;
     take_away::TakeAwayMenu* pictureMenu_;
 };

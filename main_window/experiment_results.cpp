@@ -36,8 +36,7 @@ ExperimentResults::ExperimentResults(QWidget* window, const experiment::Tally& t
     menu_->addEntry(tr("Save throws as CSV..."), QKeySequence::Save, this,
                     &ExperimentResults::saveThrows);
     menu_->addEntry(tr("Open throws..."), QKeySequence::Open, this, &ExperimentResults::openThrows);
-    menu_->addEntry(tr("Print..."), QKeySequence::Print, this, &ExperimentResults::print);
-    menu_->addEntry(tr("Save page as PDF..."), {}, this, &ExperimentResults::savePagePdf);
+    menu_->addPageEntries(takeAway_, page());
 }
 
 void ExperimentResults::copy() {
@@ -133,12 +132,4 @@ take_away::PageDrawing ExperimentResults::page() const {
                                     shown("Percentage of odd products")};
         drawings::drawResultsPage(painter, area, tally_, words);
     };
-}
-
-void ExperimentResults::print() {
-    take_away::printPage(takeAway_, window_, page());
-}
-
-void ExperimentResults::savePagePdf() {
-    take_away::savePagePdf(takeAway_, window_, QStringLiteral("pellorin-results.pdf"), page());
 }

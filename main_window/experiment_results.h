@@ -35,9 +35,6 @@ public:
     // "Open throws...": every file is read and checked before anything changes; a window that
     // holds experiments asks before they are replaced.
     void openThrows();
-    // "Print..." and "Save page as PDF...".
-    void print();
-    void savePagePdf();
 
 signals:
     // Throws read back from files, in order: they become the experiment.

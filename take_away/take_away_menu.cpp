@@ -18,6 +18,14 @@ TakeAwayMenu::TakeAwayMenu(QWidget* window) : QMenu(window), window_(window) {
     });
 }
 
+void TakeAwayMenu::addPageEntries(const TakeAway& takeAway, const PageDrawing& draw) {
+    addEntry(tr("Print..."), QKeySequence::Print, this,
+             [this, takeAway, draw] { printPage(takeAway, window_, draw); });
+    addEntry(tr("Save page as PDF..."), {}, this, [this, takeAway, draw] {
+        savePagePdf(takeAway, window_, QStringLiteral("pellorin-results.pdf"), draw);
+    });
+}
+
 void TakeAwayMenu::setAvailable(bool available) {
     for (QAction* entry : actions()) {
         entry->setEnabled(available);

@@ -5,6 +5,8 @@
 #include <QKeySequence>
 #include <QMenu>
 
+#include "take_away.h"
+
 namespace take_away {
 
 // A window's context menu for taking results away, opened by a right click, the Menu key or
@@ -15,14 +17,17 @@ class TakeAwayMenu final : public QMenu {
 public:
     explicit TakeAwayMenu(QWidget* window);
 
-    template <typename Receiver>
+    template <typename Receiver, typename Handler>
     QAction* addEntry(const QString& text, const QKeySequence& keys, Receiver* receiver,
-                      void (Receiver::*handler)()) {
+                      Handler handler) {
         QAction* action = addAction(text, receiver, handler);
         action->setShortcut(keys);
         window_->addAction(action);
         return action;
     }
+
+    // "Print..." and "Save page as PDF..." of the page `draw` draws, the same in every window.
+    void addPageEntries(const TakeAway& takeAway, const PageDrawing& draw);
 
     // Enables or disables every entry at once.
     void setAvailable(bool available);

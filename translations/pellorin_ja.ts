@@ -24,14 +24,6 @@
         <translation>1回ごとの記録を開く...</translation>
     </message>
     <message>
-        <source>Print...</source>
-        <translation>印刷...</translation>
-    </message>
-    <message>
-        <source>Save page as PDF...</source>
-        <translation>ページをPDFで保存...</translation>
-    </message>
-    <message>
         <source>Open throws</source>
         <translation>1回ごとの記録を開く</translation>
     </message>
@@ -311,14 +303,6 @@
         <extracomment>the ratio after %1 experiments, in the graph&apos;s description</extracomment>
         <translation>%1 回：%2</translation>
     </message>
-    <message>
-        <source>Print...</source>
-        <translation>印刷...</translation>
-    </message>
-    <message>
-        <source>Save page as PDF...</source>
-        <translation>ページをPDFで保存...</translation>
-    </message>
 </context>
 <context>
     <name>HelpText</name>
@@ -546,6 +530,14 @@
     <message>
         <source>Right-click, or press Shift+F10:</source>
         <translation>右クリック、または Shift+F10 で：</translation>
+    </message>
+    <message>
+        <source>Print...</source>
+        <translation>印刷...</translation>
+    </message>
+    <message>
+        <source>Save page as PDF...</source>
+        <translation>ページをPDFで保存...</translation>
     </message>
 </context>
 </TS>
