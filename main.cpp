@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <QApplication>
+#include <QTextStream>
 
+#include "class_command.h"
 #include "command_line.h"
 #include "experiment_window.h"
 #include "language.h"
@@ -11,9 +13,17 @@ int main(int argc, char* argv[]) {
     // The desktop entry the windows belong to, so that docks show its name and icon.
     QApplication::setDesktopFileName(QStringLiteral("net.pellorin.Pellorin"));
     platform::answerInformationOptions(argc, argv);
+    platform::workWithoutDisplayForPages(argc, argv);
     QApplication app(argc, argv);
     const platform::Translation translation(QLocale::system());
-    platform::refuseUnknownOptions(app);
+    const platform::ClassRequest request = platform::readCommandLine(app);
+    if (!request.page.isEmpty()) {
+        QTextStream errors(stderr);
+        return writeClassPage(request.files, request.page, errors);
+    }
+    if (request.classView) {
+        return showClassView(request.files);
+    }
     // The program ends only through "Exit" (or the experiment window's frame), never
     // because the experiment window was hidden for the graph.
     QApplication::setQuitOnLastWindowClosed(false);

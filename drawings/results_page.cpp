@@ -15,26 +15,32 @@ QString text(const std::string& value) {
     return QString::fromStdString(value);
 }
 
-// A row of boxed cells, the first `first` wide, the others `width`, each text centred.
-void drawRow(QPainter& painter, QRect cell, int first, const QStringList& texts) {
-    cell.setWidth(first);
-    for (const QString& shown : texts) {
-        painter.drawRect(cell);
-        painter.drawText(cell, Qt::AlignCenter, shown);
-        cell.translate(cell.width(), 0);
-        cell.setWidth(cell.height() * 2);
-    }
+// A row of boxed cells, the first `first` wide, the others twice as wide as high.
+void drawRow(QPainter& painter, const QRect& cell, int first, const QStringList& texts) {
+    QList<int> widths(texts.size(), cell.height() * 2);
+    widths.front() = first;
+    drawBoxedRow(painter, cell.topLeft(), cell.height(), widths, texts);
 }
 
 }  // namespace
 
-void drawResultsPage(QPainter& painter, const QRect& page, const experiment::Tally& tally,
-                     const PageWords& words) {
-    painter.save();
-    // Sizes in hundredths of the page's width, so that the page looks the same on any paper.
+void drawBoxedRow(QPainter& painter, QPoint topLeft, int height, const QList<int>& widths,
+                  const QStringList& texts) {
+    QRect cell(topLeft, QSize(0, height));
+    for (int i = 0; i < texts.size(); ++i) {
+        cell.setWidth(widths.value(i));
+        painter.drawRect(cell);
+        painter.drawText(cell, Qt::AlignCenter, texts.at(i));
+        cell.translate(cell.width(), 0);
+    }
+}
+
+int drawPageHead(QPainter& painter, const QRect& page, const PageWords& words,
+                 const PageCounts& counts) {
     const auto part = [&page](double hundredths) {
         return static_cast<int>(page.width() * hundredths / 100);
     };
+    painter.save();
     painter.setPen(QPen(Qt::black, part(0.15)));
     int top = page.top();
     painter.setFont(platform::designFont(18, true));
@@ -53,24 +59,35 @@ void drawResultsPage(QPainter& painter, const QRect& page, const experiment::Tal
     for (int large = 1; large <= experiment::kFaces; ++large) {
         QStringList row = {words.faces.value(large - 1)};
         for (int small = 1; small <= experiment::kFaces; ++small) {
-            row << text(experiment::counterText(tally.pairCount(large, small)));
+            row << text(experiment::counterText(counts.pair(large, small)));
         }
         drawRow(painter, firstCell.translated(0, rowHeight * large), part(20), row);
     }
     top += rowHeight * 8;
 
-    const experiment::ExperimentRecord& record = tally.record();
-    const QStringList values = {
-        text(experiment::counterText(record.experimentCount)),
-        text(experiment::counterText(record.oddCount)),
-        text(experiment::ratioText(record.oddCount, record.experimentCount))};
+    const QStringList values = {text(experiment::counterText(counts.experiments)),
+                                text(experiment::counterText(counts.odd)),
+                                text(experiment::ratioText(counts.odd, counts.experiments))};
     for (int i = 0; i < values.size(); ++i) {
         drawRow(painter, QRect(page.left(), top, part(40), rowHeight), part(40),
                 {words.summary.value(i), values.at(i)});
         top += rowHeight;
     }
-    top += rowHeight;
+    painter.restore();
+    return top + rowHeight - page.top();
+}
 
+void drawResultsPage(QPainter& painter, const QRect& page, const experiment::Tally& tally,
+                     const PageWords& words) {
+    const experiment::ExperimentRecord& record = tally.record();
+    const int top = page.top() +
+                    drawPageHead(painter, page, words,
+                                 {[&tally](int large, int small) {
+                                      return std::int64_t{tally.pairCount(large, small)};
+                                  },
+                                  record.experimentCount, record.oddCount});
+    painter.save();
+    painter.setPen(QPen(Qt::black, static_cast<int>(page.width() * 0.15 / 100)));
     // The graph, as wide as the page and as high as its canvas is for its width.
     const QSize graph(page.width(), page.width() * 317 / 629);
     painter.drawRect(QRect(QPoint(page.left(), top), graph));

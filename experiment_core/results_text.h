@@ -3,6 +3,7 @@
 
 #include <string>
 
+#include "class_tally.h"
 #include "tally.h"
 
 namespace experiment {
@@ -28,5 +29,22 @@ std::string resultsHtml(const Tally& tally, const SummaryWords& words);
 // product is odd, the odd products so far and the ratio after it as the window shows it.
 // Comma-separated with a header row and CRLF line ends (RFC 4180).
 std::string throwsCsv(const Tally& tally);
+
+// The headers of the table of pupils, in the user's language.
+struct PupilWords {
+    std::string pupil;
+    std::string experiments;
+    std::string odd;
+    std::string ratio;
+};
+
+// A class's results as the experiment window's, then a blank line and a row for each pupil.
+std::string classTabSeparated(const ClassTally& tally, const SummaryWords& words,
+                              const PupilWords& pupilWords);
+// The same as two HTML tables: the class's, then the pupils'.
+std::string classHtml(const ClassTally& tally, const SummaryWords& words,
+                      const PupilWords& pupilWords);
+// The pupils' table as CSV, a header row first, CRLF line ends (RFC 4180).
+std::string pupilsCsv(const ClassTally& tally, const PupilWords& words);
 
 }  // namespace experiment

@@ -13,8 +13,12 @@ bool isFace(int face) {
 
 }  // namespace
 
+bool Tally::full() const {
+    return record_.experimentCount == std::numeric_limits<std::int16_t>::max();
+}
+
 bool Tally::record(std::int16_t large, std::int16_t small) {
-    if (record_.experimentCount == std::numeric_limits<std::int16_t>::max()) {
+    if (full()) {
         return false;
     }
     const int count = ++record_.experimentCount;

@@ -31,6 +31,9 @@ public:
     // Back to the all-zero state.
     void reset();
 
+    // The count stands at the largest 16-bit value: no further experiment can be counted.
+    [[nodiscard]] bool full() const;
+
     // Cell of a face pair, faces 1..6.
     [[nodiscard]] std::int16_t pairCount(int large, int small) const;
     [[nodiscard]] const ExperimentRecord& record() const { return record_; }

@@ -16,7 +16,9 @@
 #include "window_geometry.h"
 
 GraphWindow::GraphWindow(const experiment::Tally& tally, platform::ActivationTracker& activation,
-                         const take_away::TakeAway& takeAway, const take_away::PageDrawing& page)
+                         const take_away::TakeAway& takeAway,
+                         const std::function<take_away::Document()>& page,
+                         const std::function<void(QWidget* owner)>& openClassResults)
     : tally_(tally),
       canvas_(new platform::PictureBox(this)),
       takeAway_(takeAway),
@@ -40,7 +42,10 @@ GraphWindow::GraphWindow(const experiment::Tally& tally, platform::ActivationTra
     pictureMenu_->addEntry(tr("Copy picture"), QKeySequence::Copy, this, &GraphWindow::copyPicture);
     pictureMenu_->addEntry(tr("Save picture..."), QKeySequence::Save, this,
                            &GraphWindow::savePicture);
-    pictureMenu_->addPageEntries(takeAway_, page);
+    pictureMenu_->addPageEntries(takeAway_, QStringLiteral("pellorin-results.pdf"), page);
+    //: opens the class view, as the experiment window's entry does
+    pictureMenu_->addEntry(tr("Class results..."), {}, this,
+                           [this, openClassResults] { openClassResults(this); });
     canvas_->setToolTip(pictureMenu_->hint());
     activation.watch(this, [this] { onActivated(); });
 }

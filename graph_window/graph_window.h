@@ -19,7 +19,9 @@ class GraphWindow : public platform::SecondaryWindow {
     Q_OBJECT
 public:
     GraphWindow(const experiment::Tally& tally, platform::ActivationTracker& activation,
-                const take_away::TakeAway& takeAway, const take_away::PageDrawing& page);
+                const take_away::TakeAway& takeAway,
+                const std::function<take_away::Document()>& page,
+                const std::function<void(QWidget* owner)>& openClassResults);
 
     // Draws the graph over the canvas.
     void onActivated();

@@ -14,7 +14,7 @@ constexpr Setting K = Setting::Kept;
 const StepSettings& settingsFor(Step step) {
     // Buttons: Automatic, Stop the dice, Stop, Exit, Init, Graph display, Help, Throw the
     // dice; then taking the results away. T: enabled, F: disabled, K: kept as it is.
-    static const std::array<StepSettings, 8> table = {{
+    static const std::array<StepSettings, 9> table = {{
         /* Activation     */ {{K, F, F, K, K, T, K, K}, K, Button::ThrowDice},
         /* Throw the dice */ {{F, T, K, F, F, F, F, F}, F, Button::StopDice},
         /* Stop the dice  */ {{T, F, K, T, T, T, T, T}, T, Button::ThrowDice},
@@ -23,6 +23,7 @@ const StepSettings& settingsFor(Step step) {
         /* Stop           */ {{T, K, F, T, T, T, T, T}, T, Button::Automatic},
         /* Init           */ {{T, F, F, T, T, F, T, T}, T, Button::ThrowDice},
         /* Throws opened  */ {{T, F, F, T, T, T, T, T}, T, Button::ThrowDice},
+        /* Count full     */ {{F, K, K, K, K, K, K, F}, K, Button::GraphDisplay},
     }};
     return table.at(static_cast<std::size_t>(step));
 }

@@ -11,7 +11,8 @@ enum class Button { Automatic, StopDice, Stop, Exit, Init, GraphDisplay, Help, T
 inline constexpr std::size_t kButtonCount = 8;
 
 // The steps that set buttons: each sets a fixed list, whatever the data.
-enum class Step { Activation, ThrowDice, StopDice, Automatic, RunEnd, Stop, Init, Opened };
+// Full: the count stands at its 16-bit limit, where no further throw could be counted.
+enum class Step { Activation, ThrowDice, StopDice, Automatic, RunEnd, Stop, Init, Opened, Full };
 
 // What a step does to one button.
 enum class Setting { On, Off, Kept };

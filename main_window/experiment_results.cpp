@@ -3,14 +3,13 @@
 
 #include <QCoreApplication>
 #include <QDate>
-#include <QDir>
-#include <QLocale>
-#include <array>
 
 #include "notice_box.h"
 #include "results_page.h"
 #include "results_text.h"
-#include "whole_files.h"
+#include "language.h"
+#include "window_geometry.h"
+#include "throws_files.h"
 
 namespace {
 
@@ -36,7 +35,22 @@ ExperimentResults::ExperimentResults(QWidget* window, const experiment::Tally& t
     menu_->addEntry(tr("Save throws as CSV..."), QKeySequence::Save, this,
                     &ExperimentResults::saveThrows);
     menu_->addEntry(tr("Open throws..."), QKeySequence::Open, this, &ExperimentResults::openThrows);
-    menu_->addPageEntries(takeAway_, page());
+    menu_->addPageEntries(takeAway_, QStringLiteral("pellorin-results.pdf"),
+                          [this] { return page(); });
+    menu_->addEntry(tr("Class results..."), {}, this, [this] { openClassResults(window_); });
+}
+
+void ExperimentResults::openClassResults(QWidget* owner) {
+    const QStringList paths = takeAway_.dialog.chooseOpen(
+        owner, tr("Class results: the pupils' files of throws"), tr("Comma-separated values (*.csv)"));
+    if (paths.isEmpty()) {
+        return;
+    }
+    if (!classWindow_) {
+        classWindow_ = std::make_unique<ClassWindow>(takeAway_);
+    }
+    classWindow_->showFiles(paths);
+    platform::showModeless(classWindow_.get());
 }
 
 void ExperimentResults::copy() {
@@ -50,7 +64,8 @@ void ExperimentResults::copy() {
 
 void ExperimentResults::saveThrows() {
     take_away::saveWithDialog(takeAway_, window_, tr("Save throws as CSV"),
-                              QStringLiteral("pellorin-throws.csv"),
+                              platform::timeStampedName(QStringLiteral("pellorin-throws"),
+                                                        QStringLiteral("csv")),
                               tr("Comma-separated values (*.csv)"),
                               QByteArray::fromStdString(experiment::throwsCsv(tally_)));
 }
@@ -83,53 +98,29 @@ void ExperimentResults::openThrows() {
 std::vector<experiment::Faces> ExperimentResults::readThrows(const QStringList& paths) {
     std::vector<experiment::Faces> pooled;
     for (const QString& path : paths) {
-        const QString file = QDir::toNativeSeparators(path);
-        QString problem;
-        const QByteArray bytes = take_away::readWhole(path, kLargestThrowsFile, &problem);
-        if (!problem.isEmpty()) {
-            //: a notice: %1 the file, %2 why it could not be read
-            take_away::tellFailure(takeAway_, window_,
-                                   tr("%1 could not be opened: %2").arg(file, problem));
+        take_away::ThrowsFile file = take_away::readThrowsFile(
+            path, kLargestThrowsFile, kMostThrows - static_cast<std::int64_t>(pooled.size()),
+            kMostThrows);
+        if (!file.refusal.isEmpty()) {
+            take_away::tellFailure(takeAway_, window_, file.refusal);
             return {};
         }
-        const auto read =
-            experiment::readThrowsCsv({bytes.constData(), static_cast<std::size_t>(bytes.size())},
-                                      kMostThrows - static_cast<int>(pooled.size()));
-        if (const auto* refused = std::get_if<experiment::CsvProblem>(&read)) {
-            const std::array<QString, 9> reasons = {
-                tr("Its first line is not the header of a file of throws."),
-                tr("It holds no throws."),
-                tr("The row is not six numbers."),
-                tr("The row's number does not follow the row before."),
-                tr("A face is not between 1 and 6."),
-                tr("Its \"odd\" does not agree with the faces."),
-                tr("Its \"odd_so_far\" does not agree with the rows before."),
-                tr("Its ratio does not agree with the rows before."),
-                tr("The files hold more than %1 throws together.").arg(kMostThrows)};
-            //: a notice: %1 the file, %2 the line, %3 what is wrong there
-            take_away::tellFailure(takeAway_, window_,
-                                   tr("%1 was not opened: line %2: %3")
-                                       .arg(file)
-                                       .arg(refused->line)
-                                       .arg(reasons.at(static_cast<std::size_t>(refused->what))));
-            return {};
-        }
-        const auto& throws = std::get<std::vector<experiment::Faces>>(read);
-        pooled.insert(pooled.end(), throws.begin(), throws.end());
+        pooled.insert(pooled.end(), file.throws.begin(), file.throws.end());
     }
     return pooled;
 }
 
-take_away::PageDrawing ExperimentResults::page() const {
-    return [this](QPainter& painter, const QRect& area) {
+take_away::Document ExperimentResults::page() const {
+    //: the title of the printed page
+    const QString title = tr("Pellorin: the results of the experiment");
+    return {title, [this, title](QPainter& painter, const QRect& area) {
         drawings::PageWords words;
-        //: the title of the printed page
-        words.title = tr("Pellorin: the results of the experiment");
-        words.date = QLocale().toString(QDate::currentDate(), QLocale::LongFormat);
+        words.title = title;
+        words.date = platform::dateText(QDate::currentDate());
         words.corner = shown("Large＼Small");
         words.faces = QStringList{"１", "２", "３", "４", "５", "６"};
         words.summary = QStringList{shown("Number of experiments"), shown("Number of odd products"),
                                     shown("Percentage of odd products")};
         drawings::drawResultsPage(painter, area, tally_, words);
-    };
+    }};
 }

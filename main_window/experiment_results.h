@@ -2,8 +2,10 @@
 #pragma once
 
 #include <QObject>
+#include <memory>
 #include <vector>
 
+#include "class_window.h"
 #include "take_away.h"
 #include "take_away_menu.h"
 #include "tally.h"
@@ -26,7 +28,7 @@ public:
 
     [[nodiscard]] take_away::TakeAwayMenu* menu() const { return menu_; }
     // The page of results, as printed and saved as PDF (the graph window prints it too).
-    [[nodiscard]] take_away::PageDrawing page() const;
+    [[nodiscard]] take_away::Document page() const;
 
     // "Copy results": tab-separated text and an HTML table.
     void copy();
@@ -35,6 +37,9 @@ public:
     // "Open throws...": every file is read and checked before anything changes; a window that
     // holds experiments asks before they are replaced.
     void openThrows();
+    // "Class results...": files chosen with the dialog, shown in the class view (one view, kept
+    // for the next time) over `owner`.
+    void openClassResults(QWidget* owner);
 
 signals:
     // Throws read back from files, in order: they become the experiment.
@@ -48,4 +53,5 @@ private:
     const experiment::Tally& tally_;
     take_away::TakeAway takeAway_;
     take_away::TakeAwayMenu* menu_;
+    std::unique_ptr<ClassWindow> classWindow_;
 };

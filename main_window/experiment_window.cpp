@@ -236,6 +236,21 @@ void ExperimentWindow::stopDice() {
     applyButtonStep(Step::StopDice);
     recordThrow();
     announce(latestResult());
+    stopAtTheLimit();
+}
+
+void ExperimentWindow::stopAtTheLimit() {
+    if (!tally_.full()) {
+        return;
+    }
+    applyButtonStep(Step::Full);
+    //: a notice when the window has counted 32767 experiments; %1: that count
+    services_.notice->inform(
+        this, tr("Pellorin"),
+        tr("The window has counted %1 experiments, the most it can count: no further throw "
+           "would be counted. \"Init\" starts afresh; \"Class results...\" in the menu pools "
+           "any number of saved files.")
+            .arg(tally_.record().experimentCount));
 }
 
 void ExperimentWindow::startRun() {
@@ -352,6 +367,7 @@ void ExperimentWindow::replaceThrows(const std::vector<experiment::Faces>& throw
     applyButtonStep(Step::Opened);
     //: announced to a screen reader after throws were opened from files
     announce(tr("Throws opened.") + QLatin1Char(' ') + latestResult());
+    stopAtTheLimit();
 }
 
 void ExperimentWindow::showHelp() {
@@ -368,7 +384,10 @@ void ExperimentWindow::showGraph() {
     if (graph_ == nullptr) {
         graph_ = new GraphWindow(tally_, *activation_,
                                  {*services_.clipboard, *services_.fileDialog, *services_.notice},
-                                 results_->page());
+                                 [results = results_] { return results->page(); },
+                                 [results = results_](QWidget* owner) {
+                                     results->openClassResults(owner);
+                                 });
         connect(graph_, &GraphWindow::closed, this, [this] {
             // The closed window deletes itself; a "Graph display" right after it makes anew.
             graph_ = nullptr;

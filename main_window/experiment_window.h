@@ -78,6 +78,8 @@ private:
     void showFace(experiment::Die die, std::int16_t face);
     // Records the faces the dice show as one experiment, and shows the tally.
     void recordThrow();
+    // At the count's limit the throw buttons are disabled, and the pupil is told why.
+    void stopAtTheLimit();
     void showTally();
     // The latest experiment and the totals, as a screen reader announces them.
     [[nodiscard]] QString latestResult() const;

@@ -4,6 +4,8 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QLocale>
+#include <cstdio>
+#include <cstdlib>
 #include <cstring>
 
 #include "language.h"
@@ -18,6 +20,8 @@ namespace {
     QT_TRANSLATE_NOOP("QCommandLineParser", "Displays help on commandline options."),
     QT_TRANSLATE_NOOP("QCommandLineParser", "Displays help including Qt specific options.")};
 
+const char* const kPageOption = "page";
+
 void parse(QCommandLineParser& parser, const QCoreApplication& application) {
     parser.setApplicationDescription(QCoreApplication::translate(
         "platform",
@@ -25,6 +29,18 @@ void parse(QCommandLineParser& parser, const QCoreApplication& application) {
         "their faces odd?"));
     parser.addHelpOption();
     parser.addVersionOption();
+    parser.addOption({QStringLiteral("class"),
+                      QCoreApplication::translate(
+                          "platform", "Show the class results of the files of throws given.")});
+    parser.addOption({QString::fromLatin1(kPageOption),
+                      QCoreApplication::translate(
+                          "platform", "With --class: write the class page to <pdf> and end, "
+                                      "without a window."),
+                      QStringLiteral("pdf")});
+    parser.addPositionalArgument(
+        QStringLiteral("files"),
+        QCoreApplication::translate("platform", "With --class: files of throws, one a pupil."),
+        QStringLiteral("[files...]"));
     parser.process(application);
 }
 
@@ -49,9 +65,26 @@ void answerInformationOptions(int& argc, char** argv) {
     }
 }
 
-void refuseUnknownOptions(const QCoreApplication& application) {
+void workWithoutDisplayForPages(int argc, char** argv) {
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--page") == 0 || std::strncmp(argv[i], "--page=", 7) == 0) {
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+        }
+    }
+}
+
+ClassRequest readCommandLine(const QCoreApplication& application) {
     QCommandLineParser parser;
     parse(parser, application);
+    const ClassRequest request{parser.isSet(QStringLiteral("class")),
+                               parser.positionalArguments(), parser.value(kPageOption)};
+    if (!request.classView && (!request.files.isEmpty() || parser.isSet(kPageOption))) {
+        std::fputs(qPrintable(QCoreApplication::translate(
+                       "platform", "Files and --page go with --class; see --help.\n")),
+                   stderr);
+        std::exit(2);
+    }
+    return request;
 }
 
 }  // namespace platform

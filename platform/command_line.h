@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QStringList>
+
 class QCoreApplication;
 
 namespace platform {
@@ -10,8 +12,20 @@ namespace platform {
 // where there is none.
 void answerInformationOptions(int& argc, char** argv);
 
-// Ends the process with a message when an option is neither the program's nor Qt's (Qt's own,
-// -platform and the rest, the application has taken already).
-void refuseUnknownOptions(const QCoreApplication& application);
+// Before the application starts: a class page written by the command line (--page) needs no
+// display, and gets none.
+void workWithoutDisplayForPages(int argc, char** argv);
+
+// What the command line asks for besides the experiment window.
+struct ClassRequest {
+    bool classView = false;  // --class: the class view instead of the experiment window
+    QStringList files;       // its files of throws
+    QString page;       // --page OUT.pdf: the class's page written there, without a window
+};
+
+// The class view and page asked for, if any. Ends the process with a message when an option is
+// neither the program's nor Qt's (Qt's own, -platform and the rest, the application has taken
+// already), or files or --page come without --class.
+ClassRequest readCommandLine(const QCoreApplication& application);
 
 }  // namespace platform

@@ -2,6 +2,7 @@
 #include "language.h"
 
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QLibraryInfo>
 
 namespace platform {
@@ -21,6 +22,18 @@ Translation::Translation(const QLocale& locale) {
 Translation::~Translation() {
     QCoreApplication::removeTranslator(&qt_);
     QCoreApplication::removeTranslator(&program_);
+}
+
+QString dateText(const QDate& date) {
+    //: the locale whose names of days and months the page's date uses
+    const QLocale locale(QCoreApplication::translate("platform", "en_US"));
+    //: the page's date, in the form of QDate::toString (dddd: the day's name)
+    return locale.toString(date, QCoreApplication::translate("platform", "dddd, MMMM d, yyyy"));
+}
+
+QString timeStampedName(const QString& stem, const QString& suffix) {
+    return stem + QDateTime::currentDateTime().toString(QStringLiteral("-yyyy-MM-dd-HHmm.")) +
+           suffix;
 }
 
 }  // namespace platform

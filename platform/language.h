@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QDate>
 #include <QLocale>
 #include <QTranslator>
 
@@ -22,5 +23,13 @@ private:
     QTranslator program_;
     QTranslator qt_;
 };
+
+// A date as a page shows it, in the language of the program's texts (which can differ from
+// the locale's: LANGUAGE=ja with an English LANG).
+QString dateText(const QDate& date);
+
+// A file name that names the minute it is suggested in, such as pellorin-throws-2026-12-08-1034.csv,
+// so that pupils saving into one class folder are offered different names.
+QString timeStampedName(const QString& stem, const QString& suffix);
 
 }  // namespace platform

@@ -47,7 +47,7 @@ private_runtime_dir() {
 
 # The program's folders, for the style checks.
 PROGRAM_FOLDERS=(experiment_core platform sound take_away drawings assets main_window graph_window
-    help_window)
+    help_window class_window)
 
 # Fails on any formatting difference (all C++ files) or clang-tidy finding (the program's
 # sources, with the compile commands of the build in $1).

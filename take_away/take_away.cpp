@@ -18,6 +18,8 @@ namespace {
 
 // Pages are drawn at the resolution of a good printer.
 constexpr int kPageDotsPerInch = 300;
+const QMarginsF kMargins(kPageMarginMillimetres, kPageMarginMillimetres, kPageMarginMillimetres,
+                         kPageMarginMillimetres);
 
 // The page inside its margins, where a painter on it starts.
 QRect printableArea(const QPageLayout& layout, int dotsPerInch) {
@@ -48,42 +50,47 @@ void saveWithDialog(const TakeAway& takeAway, QWidget* owner, const QString& tit
     }
 }
 
-QByteArray pagePdf(const PageDrawing& draw) {
+QByteArray documentPdf(const Document& document) {
     QByteArray pdf;
     QBuffer buffer(&pdf);
     buffer.open(QIODevice::WriteOnly);
     QPdfWriter writer(&buffer);
     writer.setPageSize(QPageSize(QPageSize::A4));
+    writer.setPageMargins(kMargins, QPageLayout::Millimeter);
     writer.setResolution(kPageDotsPerInch);
     writer.setCreator(QStringLiteral("Pellorin"));
+    writer.setTitle(document.title);
     QPainter painter(&writer);
-    draw(painter, printableArea(writer.pageLayout(), kPageDotsPerInch));
+    document.draw(painter, printableArea(writer.pageLayout(), kPageDotsPerInch));
     painter.end();
     return pdf;
 }
 
-void savePagePdf(const TakeAway& takeAway, QWidget* owner, const QString& suggestedName,
-                 const PageDrawing& draw) {
+void saveDocumentPdf(const TakeAway& takeAway, QWidget* owner, const QString& suggestedName,
+                     const Document& document) {
     saveWithDialog(takeAway, owner, QCoreApplication::translate("TakeAway", "Save page as PDF"),
                    suggestedName, QCoreApplication::translate("TakeAway", "PDF files (*.pdf)"),
-                   pagePdf(draw));
+                   documentPdf(document));
 }
 
-void printPage(const TakeAway& takeAway, QWidget* owner, const PageDrawing& draw) {
+void printDocument(const TakeAway& takeAway, QWidget* owner, const Document& document) {
     QPrinter printer(QPrinter::HighResolution);
     QPrintDialog dialog(&printer, owner);
-    if (dialog.exec() == QDialog::Accepted && !printOn(printer, draw)) {
+    if (dialog.exec() == QDialog::Accepted && !printOn(printer, document)) {
         tellFailure(takeAway, owner,
                     QCoreApplication::translate("TakeAway", "The page could not be printed."));
     }
 }
 
-bool printOn(QPrinter& printer, const PageDrawing& draw) {
+bool printOn(QPrinter& printer, const Document& document) {
+    // At least the program's margins, more where the printer cannot print so near the edge.
+    printer.setPageMargins(kMargins, QPageLayout::Millimeter);
+    printer.setDocName(document.title);
     QPainter painter;
     if (!painter.begin(&printer)) {
         return false;
     }
-    draw(painter, printableArea(printer.pageLayout(), printer.resolution()));
+    document.draw(painter, printableArea(printer.pageLayout(), printer.resolution()));
     return painter.end();
 }
 

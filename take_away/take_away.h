@@ -34,22 +34,32 @@ void saveWithDialog(const TakeAway& takeAway, QWidget* owner, const QString& tit
 // Tells the user, in a notice, what could not be done.
 void tellFailure(const TakeAway& takeAway, QWidget* owner, const QString& text);
 
-// Draws one page on a painter; `page` is the area to draw in, in the painter's device pixels.
+// Draws pages on a painter; `page` is the area inside the margins, in the painter's device
+// pixels. A drawing of several pages starts each further one on the painter's paged device.
 using PageDrawing = std::function<void(QPainter& painter, const QRect& page)>;
 
-// One A4 page as a PDF file.
-QByteArray pagePdf(const PageDrawing& draw);
+// What is printed or saved as PDF: the drawing, and its title (the PDF's and the print job's).
+struct Document {
+    QString title;
+    PageDrawing draw;
+};
 
-// Asks for a file and saves the page there as PDF, whole or not at all.
-void savePagePdf(const TakeAway& takeAway, QWidget* owner, const QString& suggestedName,
-                 const PageDrawing& draw);
+// Every page keeps this margin on each side: printers leave out up to 5 mm at the edges.
+inline constexpr qreal kPageMarginMillimetres = 15.0;
 
-// Asks for a printer, with the system's print dialog, and prints the page on it. Cancel does
-// nothing.
-void printPage(const TakeAway& takeAway, QWidget* owner, const PageDrawing& draw);
+// The document on A4 pages as a PDF file.
+QByteArray documentPdf(const Document& document);
 
-// Prints the page on the printer's paper (A4, or Letter where the printer says so). False when
-// the printer cannot be used.
-bool printOn(QPrinter& printer, const PageDrawing& draw);
+// Asks for a file and saves the document there as PDF, whole or not at all.
+void saveDocumentPdf(const TakeAway& takeAway, QWidget* owner, const QString& suggestedName,
+                     const Document& document);
+
+// Asks for a printer, with the system's print dialog, and prints the document on it. Cancel
+// does nothing; a failure is told.
+void printDocument(const TakeAway& takeAway, QWidget* owner, const Document& document);
+
+// Prints the document on the printer's paper (A4, or Letter where the printer says so). False
+// when the printer cannot be used.
+bool printOn(QPrinter& printer, const Document& document);
 
 }  // namespace take_away

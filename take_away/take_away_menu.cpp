@@ -18,11 +18,12 @@ TakeAwayMenu::TakeAwayMenu(QWidget* window) : QMenu(window), window_(window) {
     });
 }
 
-void TakeAwayMenu::addPageEntries(const TakeAway& takeAway, const PageDrawing& draw) {
+void TakeAwayMenu::addPageEntries(const TakeAway& takeAway, const QString& suggestedName,
+                                  const std::function<Document()>& document) {
     addEntry(tr("Print..."), QKeySequence::Print, this,
-             [this, takeAway, draw] { printPage(takeAway, window_, draw); });
-    addEntry(tr("Save page as PDF..."), {}, this, [this, takeAway, draw] {
-        savePagePdf(takeAway, window_, QStringLiteral("pellorin-results.pdf"), draw);
+             [this, takeAway, document] { printDocument(takeAway, window_, document()); });
+    addEntry(tr("Save page as PDF..."), {}, this, [this, takeAway, suggestedName, document] {
+        saveDocumentPdf(takeAway, window_, suggestedName, document());
     });
 }
 

@@ -26,8 +26,10 @@ public:
         return action;
     }
 
-    // "Print..." and "Save page as PDF..." of the page `draw` draws, the same in every window.
-    void addPageEntries(const TakeAway& takeAway, const PageDrawing& draw);
+    // "Print..." and "Save page as PDF..." of the document as it is when chosen, the same in
+    // every window; the PDF's file name is suggested.
+    void addPageEntries(const TakeAway& takeAway, const QString& suggestedName,
+                        const std::function<Document()>& document);
 
     // Enables or disables every entry at once.
     void setAvailable(bool available);

@@ -24,8 +24,11 @@ struct Desk {
     take_away::TakeAway takeAway{clipboard, dialog, notice};
     platform::ActivationTracker tracker;
     // The page the window prints: a black square.
-    take_away::PageDrawing page = [](QPainter& painter, const QRect& area) {
-        painter.fillRect(area.left(), area.top(), 100, 100, Qt::black);
+    std::function<take_away::Document()> page = [] {
+        return take_away::Document{"Square", [](QPainter& painter, const QRect& area) {
+                                       painter.fillRect(area.left(), area.top(), 100, 100,
+                                                        Qt::black);
+                                   }};
     };
 };
 
@@ -48,7 +51,7 @@ TEST(GraphPicture, IsAsReviewed) {
           std::pair{1000, "graph-thousand"}}) {
         const experiment::Tally tally = historyOf(count);
         Desk desk;
-        GraphWindow window(tally, desk.tracker, desk.takeAway, desk.page);
+        GraphWindow window(tally, desk.tracker, desk.takeAway, desk.page, [](QWidget*) {});
         window.show();
         window.onActivated();
         window.onActivated();
@@ -75,7 +78,7 @@ TEST(GraphDrawing, IsAsReviewedAtDoubleDensity) {
 TEST(GraphWindowInUse, FocusesTheCanvasTellsTheRatiosAndGivesThePictureAway) {
     const experiment::Tally tally = historyOf(100);
     Desk desk;
-    GraphWindow window(tally, desk.tracker, desk.takeAway, desk.page);
+    GraphWindow window(tally, desk.tracker, desk.takeAway, desk.page, [](QWidget*) {});
     window.show();
     window.activateWindow();
     QCoreApplication::processEvents();

@@ -237,15 +237,15 @@ TEST(ResultsPage, IsAsReviewedOnA4AndFitsLetter) {
         tally.record(static_cast<std::int16_t>(pair % 6 + 1),
                      static_cast<std::int16_t>(pair / 6 + 1));
     }
-    const take_away::PageDrawing page = [&tally](QPainter& painter, const QRect& area) {
+    const take_away::Document page{"Results", [&tally](QPainter& painter, const QRect& area) {
         drawings::drawResultsPage(painter, area, tally,
                                   {"Pellorin: the results of the experiment", "7 December 2026",
                                    "Large＼Small", QStringList{"１", "２", "３", "４", "５", "６"},
                                    QStringList{"Number of experiments", "Number of odd products",
                                                "Percentage of odd products"}});
-    };
+    }};
     const QTemporaryDir folder;
-    write(folder.filePath("a4.pdf"), take_away::pagePdf(page));
+    write(folder.filePath("a4.pdf"), take_away::documentPdf(page));
     expectGolden(pdfPicture(folder.filePath("a4.pdf")), "results-page");
     QPrinter letter(QPrinter::HighResolution);
     letter.setOutputFormat(QPrinter::PdfFormat);

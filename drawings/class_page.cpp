@@ -1,0 +1,69 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "class_page.h"
+
+#include <QPagedPaintDevice>
+#include <QPainter>
+
+#include "fonts.h"
+#include "number_text.h"
+
+namespace drawings {
+
+namespace {
+
+QString text(const std::string& value) {
+    return QString::fromStdString(value);
+}
+
+}  // namespace
+
+void drawClassPages(QPainter& painter, const QRect& page, const experiment::ClassTally& tally,
+                    const ClassPageWords& words) {
+    const auto part = [&page](double hundredths) {
+        return static_cast<int>(page.width() * hundredths / 100);
+    };
+    int top = page.top() + drawPageHead(painter, page, words.head,
+                                        {[&tally](int large, int small) {
+                                             return tally.pairCount(large, small);
+                                         },
+                                         tally.experimentCount(), tally.oddCount()});
+    painter.save();
+    painter.setPen(QPen(Qt::black, part(0.15)));
+    painter.setFont(platform::designFont(9));
+    const QRect graph(page.left(), top, page.width(), part(45));
+    painter.drawRect(graph);
+    // Lines as wide on paper as a pixel on a screen of 96 dots an inch.
+    drawClassGraph(painter, graph, tally, words.graph, painter.device()->logicalDpiX() / 96.0);
+    top = graph.bottom() + part(4);
+
+    // The pupils' table, row by row, onto a new page (headers first) where a row would not fit.
+    const int rowHeight = part(3.6);
+    const QList<int> widths = {part(46), part(18), part(18), part(18)};
+    painter.setFont(platform::designFont(10));
+    auto* paged = dynamic_cast<QPagedPaintDevice*>(painter.device());
+    const auto drawHeads = [&] {
+        painter.save();
+        painter.setFont(platform::designFont(10, true));
+        drawBoxedRow(painter, {page.left(), top}, rowHeight, widths, words.pupilHeads);
+        painter.restore();
+        top += rowHeight;
+    };
+    drawHeads();
+    for (const experiment::Pupil& pupil : tally.pupils()) {
+        if (top + rowHeight > page.bottom()) {
+            if (paged == nullptr || !paged->newPage()) {
+                break;
+            }
+            top = page.top();
+            drawHeads();
+        }
+        drawBoxedRow(painter, {page.left(), top}, rowHeight, widths,
+                     {QString::fromStdString(pupil.name), text(experiment::counterText(pupil.experiments)),
+                      text(experiment::counterText(pupil.oddCount)),
+                      text(experiment::ratioText(pupil.oddCount, pupil.experiments))});
+        top += rowHeight;
+    }
+    painter.restore();
+}
+
+}  // namespace drawings

@@ -1,0 +1,57 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "throws_files.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <array>
+
+#include "whole_files.h"
+
+namespace take_away {
+
+namespace {
+
+QString reason(experiment::CsvProblem::What what, std::int64_t limit) {
+    const std::array<QString, 9> reasons = {
+        QCoreApplication::translate("ThrowsFiles",
+                                    "It is not a file of throws saved by Pellorin."),
+        QCoreApplication::translate("ThrowsFiles", "It holds no throws."),
+        QCoreApplication::translate("ThrowsFiles", "The row is not five whole numbers and a ratio."),
+        QCoreApplication::translate("ThrowsFiles",
+                                    "The row's number does not follow the row before."),
+        QCoreApplication::translate("ThrowsFiles", "A face is not between 1 and 6."),
+        QCoreApplication::translate("ThrowsFiles", "Its \"odd\" does not agree with the faces."),
+        QCoreApplication::translate("ThrowsFiles",
+                                    "Its \"odd_so_far\" does not agree with the rows before."),
+        QCoreApplication::translate("ThrowsFiles",
+                                    "Its ratio does not agree with the rows before."),
+        QCoreApplication::translate("ThrowsFiles", "The files hold more than %1 throws together.")
+            .arg(limit)};
+    return reasons.at(static_cast<std::size_t>(what));
+}
+
+}  // namespace
+
+ThrowsFile readThrowsFile(const QString& path, qint64 largestBytes, std::int64_t room,
+                          std::int64_t limit) {
+    const QString file = QDir::toNativeSeparators(path);
+    QString problem;
+    const QByteArray bytes = readWhole(path, largestBytes, &problem);
+    if (!problem.isEmpty()) {
+        //: a refused file: %1 the file, %2 why it could not be read
+        return {{}, QCoreApplication::translate("ThrowsFiles", "%1 could not be opened: %2")
+                        .arg(file, problem)};
+    }
+    auto read = experiment::readThrowsCsv(
+        {bytes.constData(), static_cast<std::size_t>(bytes.size())}, room);
+    if (const auto* refused = std::get_if<experiment::CsvProblem>(&read)) {
+        //: a refused file: %1 the file, %2 the line, %3 what is wrong there
+        return {{}, QCoreApplication::translate("ThrowsFiles", "%1 was not opened: line %2: %3")
+                        .arg(file)
+                        .arg(refused->line)
+                        .arg(reason(refused->what, limit))};
+    }
+    return {std::move(std::get<std::vector<experiment::Faces>>(read)), {}};
+}
+
+}  // namespace take_away
