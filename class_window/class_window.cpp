@@ -91,11 +91,14 @@ ClassWindow::ClassWindow(const take_away::TakeAway& takeAway, QWidget* parent)
     pupils_->setSortRole(Qt::UserRole);
     pupilsView_->setSortingEnabled(true);
     pupilsView_->verticalHeader()->hide();
-    pupilsView_->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
+    const int rowHeight = fontMetrics().height() + 6;
+    pupilsView_->verticalHeader()->setDefaultSectionSize(rowHeight);
     pairs_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     pairs_->setHorizontalHeaderLabels(kFullWidthFaces);
     pairs_->setVerticalHeaderLabels(kFullWidthFaces);
     pairs_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    pairs_->verticalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    pairs_->setMinimumHeight(rowHeight * (experiment::kFaces + 2));
     //: the class's table: rows are the large die's faces, columns the small die's
     pairs_->setAccessibleName(tr("Face pairs of the class: rows large die, columns small die"));
     pairs_->setMinimumWidth(300);
@@ -106,6 +109,7 @@ ClassWindow::ClassWindow(const take_away::TakeAway& takeAway, QWidget* parent)
     side->addWidget(pairs_);
     side->addWidget(refusedTitle_);
     side->addWidget(refused_);
+    refused_->setWordWrap(true);
     tables->addLayout(side, 2);
     auto* layout = new QVBoxLayout(this);
     layout->setMenuBar(bar);
@@ -142,6 +146,11 @@ void ClassWindow::addFiles(const QStringList& paths) {
     showTally();
 }
 
+QString ClassWindow::pupilCount() const {
+    const std::size_t pupils = tally_.pupils().size();
+    return pupils == 1 ? tr("1 pupil") : tr("%1 pupils").arg(pupils);
+}
+
 void ClassWindow::chooseFiles() {
     addFiles(takeAway_.dialog.chooseOpen(this, tr("Add files of throws"),
                                          tr("Comma-separated values (*.csv)")));
@@ -149,9 +158,9 @@ void ClassWindow::chooseFiles() {
 
 void ClassWindow::showTally() {
     const std::int64_t count = tally_.experimentCount();
-    //: the class view's summary: pupils, experiments, odd products, their ratio
-    summary_->setText(tr("%n pupil(s): %1 experiments, %2 odd products, ratio %3", "",
-                         static_cast<int>(tally_.pupils().size()))
+    //: the class view's summary: %1 pupils, %2 experiments, %3 odd products, %4 their ratio
+    summary_->setText(tr("%1: %2 experiments, %3 odd products, ratio %4")
+                          .arg(pupilCount())
                           .arg(count)
                           .arg(tally_.oddCount())
                           .arg(text(experiment::ratioText(tally_.oddCount(), count))));
@@ -159,6 +168,7 @@ void ClassWindow::showTally() {
     const experiment::PupilWords heads = classWords().pupils;
     pupils_->setHorizontalHeaderLabels({text(heads.pupil), text(heads.experiments),
                                         text(heads.odd), text(heads.ratio)});
+    pupilsView_->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
     for (const experiment::Pupil& pupil : tally_.pupils()) {
         const QString name = QString::fromStdString(pupil.name);
         pupils_->appendRow(QList<QStandardItem*>{
@@ -200,10 +210,9 @@ void ClassWindow::saveTable() {
 take_away::Document ClassWindow::document() const {
     const ClassWords words = classWords();
     drawings::ClassPageWords page;
-    //: the title of the class's printed page: %1 pupils (%n), %2 experiments
-    page.head.title = tr("Pellorin: %n pupil(s), %1 experiments", "",
-                         static_cast<int>(tally_.pupils().size()))
-                          .arg(tally_.experimentCount());
+    //: the title of the class's printed page: %1 pupils, %2 experiments
+    page.head.title =
+        tr("Pellorin: %1, %2 experiments").arg(pupilCount()).arg(tally_.experimentCount());
     page.head.date = platform::dateText(QDate::currentDate());
     page.head.corner = QString::fromStdString(words.summary.corner);
     page.head.faces = kFullWidthFaces;

@@ -55,6 +55,8 @@ protected:
 
 private:
     void showTally();
+    // "1 pupil", "40 pupils".
+    [[nodiscard]] QString pupilCount() const;
 
     take_away::TakeAway takeAway_;
     experiment::ClassTally tally_;

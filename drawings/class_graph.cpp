@@ -79,7 +79,7 @@ void drawPupils(QPainter& painter, const Columns& columns, const experiment::Cla
         painter.drawEllipse(
             QPointF(columns.of(ends.at(i), tally.experimentCount()) + middle,
                     ratioRow(columns.plot, ratio) + middle),
-            2.5 * columns.thickness, 2.5 * columns.thickness);
+            3.5 * columns.thickness, 3.5 * columns.thickness);
     }
     painter.restore();
 }
@@ -117,7 +117,7 @@ void drawPooledRatio(QPainter& painter, const Columns& columns,
 }  // namespace
 
 QRect classPlotArea(const QRect& area, int unit) {
-    return area.adjusted(5 * unit, 3 * unit, -unit, -4 * unit);
+    return area.adjusted(5 * unit, 3 * unit, -3 * unit, -4 * unit);
 }
 
 int ratioRow(const QRect& plot, double ratio) {

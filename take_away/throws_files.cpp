@@ -38,18 +38,18 @@ ThrowsFile readThrowsFile(const QString& path, qint64 largestBytes, std::int64_t
     QString problem;
     const QByteArray bytes = readWhole(path, largestBytes, &problem);
     if (!problem.isEmpty()) {
-        //: a refused file: %1 the file, %2 why it could not be read
-        return {{}, QCoreApplication::translate("ThrowsFiles", "%1 could not be opened: %2")
-                        .arg(file, problem)};
+        const QString refusal =
+            //: a refused file: %1 the file, %2 why it could not be read
+            QCoreApplication::translate("ThrowsFiles", "%1 could not be opened: %2");
+        return {{}, refusal.arg(file, problem)};
     }
     auto read = experiment::readThrowsCsv(
         {bytes.constData(), static_cast<std::size_t>(bytes.size())}, room);
     if (const auto* refused = std::get_if<experiment::CsvProblem>(&read)) {
-        //: a refused file: %1 the file, %2 the line, %3 what is wrong there
-        return {{}, QCoreApplication::translate("ThrowsFiles", "%1 was not opened: line %2: %3")
-                        .arg(file)
-                        .arg(refused->line)
-                        .arg(reason(refused->what, limit))};
+        const QString refusal =
+            //: a refused file: %1 the file, %2 the line, %3 what is wrong there
+            QCoreApplication::translate("ThrowsFiles", "%1 was not opened: line %2: %3");
+        return {{}, refusal.arg(file).arg(refused->line).arg(reason(refused->what, limit))};
     }
     return {std::move(std::get<std::vector<experiment::Faces>>(read)), {}};
 }

@@ -2,6 +2,141 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ja_JP">
 <context>
+    <name>ClassGraphView</name>
+    <message>
+        <source>Number of experiments, all pupils&apos; in turn</source>
+        <extracomment>the class graph&apos;s axes</extracomment>
+        <translation>実験の回数（全員の記録を順につなげて）</translation>
+    </message>
+    <message>
+        <source>Ratio of odd products (the dashed line marks 1/4; a point: one pupil)</source>
+        <translation>積が奇数になる相対度数（点線は1/4、点は1人ずつの結果）</translation>
+    </message>
+    <message>
+        <source>after %1: %2</source>
+        <extracomment>the pooled ratio after %1 experiments, in the graph&apos;s description</extracomment>
+        <translation>%1 回：%2</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>、</translation>
+    </message>
+    <message>
+        <source>; </source>
+        <extracomment>the spread of the pupils&apos; own ratios, in the graph&apos;s description</extracomment>
+        <translation>。</translation>
+    </message>
+    <message>
+        <source>the pupils&apos; own ratios lie between %1 and %2</source>
+        <translation>1人ずつの相対度数は %1 から %2 の間</translation>
+    </message>
+    <message>
+        <source>Ratio of odd products of the class after %1 experiments: %2</source>
+        <extracomment>the class graph read by a screen reader: %1 experiments, %2 the pooled ratio</extracomment>
+        <translation>クラス全体で%1回投げたときの、積が奇数になる相対度数：%2</translation>
+    </message>
+</context>
+<context>
+    <name>ClassWindow</name>
+    <message>
+        <source>%1 could not be saved: %2</source>
+        <extracomment>on the command line: %1 the PDF file, %2 why it could not be written</extracomment>
+        <translation>%1 を保存できませんでした：%2</translation>
+    </message>
+    <message>
+        <source>Large＼Small</source>
+        <translation>大＼小</translation>
+    </message>
+    <message>
+        <source>Number of experiments</source>
+        <translation>実験の回数</translation>
+    </message>
+    <message>
+        <source>Number of odd products</source>
+        <translation>積が奇数になった回数</translation>
+    </message>
+    <message>
+        <source>Percentage of odd products</source>
+        <translation>積が奇数になる割合</translation>
+    </message>
+    <message>
+        <source>Pupil</source>
+        <translation>生徒</translation>
+    </message>
+    <message>
+        <source>Experiments</source>
+        <translation>投げた回数</translation>
+    </message>
+    <message>
+        <source>Odd products</source>
+        <translation>積が奇数の回数</translation>
+    </message>
+    <message>
+        <source>Ratio</source>
+        <translation>相対度数</translation>
+    </message>
+    <message>
+        <source>Files that were not pooled:</source>
+        <translation>合計に入れなかったファイル：</translation>
+    </message>
+    <message>
+        <source>Class results - Pellorin</source>
+        <extracomment>the class view&apos;s window title</extracomment>
+        <translation>クラスの結果 - Pellorin</translation>
+    </message>
+    <message>
+        <source>&amp;Results</source>
+        <translation>結果(&amp;R)</translation>
+    </message>
+    <message>
+        <source>Add files...</source>
+        <translation>記録ファイルを追加...</translation>
+    </message>
+    <message>
+        <source>Copy results</source>
+        <translation>結果をコピー</translation>
+    </message>
+    <message>
+        <source>Save table as CSV...</source>
+        <translation>表をCSVファイルに保存...</translation>
+    </message>
+    <message>
+        <source>Face pairs of the class: rows large die, columns small die</source>
+        <extracomment>the class&apos;s table: rows are the large die&apos;s faces, columns the small die&apos;s</extracomment>
+        <translation>クラス全体の目の組：行が大きいサイコロ、列が小さいサイコロ</translation>
+    </message>
+    <message>
+        <source>1 pupil</source>
+        <translation>1人</translation>
+    </message>
+    <message>
+        <source>%1 pupils</source>
+        <translation>%1人</translation>
+    </message>
+    <message>
+        <source>Add files of throws</source>
+        <translation>記録ファイルを追加</translation>
+    </message>
+    <message>
+        <source>Comma-separated values (*.csv)</source>
+        <translation>CSVファイル (*.csv)</translation>
+    </message>
+    <message>
+        <source>%1: %2 experiments, %3 odd products, ratio %4</source>
+        <extracomment>the class view&apos;s summary: %1 pupils, %2 experiments, %3 odd products, %4 their ratio</extracomment>
+        <translation>%1：投げた回数 %2回、積が奇数 %3回、相対度数 %4</translation>
+    </message>
+    <message>
+        <source>Save table as CSV</source>
+        <translation>表をCSVファイルに保存</translation>
+    </message>
+    <message>
+        <source>Pellorin: %1, %2 experiments</source>
+        <extracomment>the title of the class&apos;s printed page: %1 pupils, %2 experiments</extracomment>
+        <translation>Pellorin：%1、投げた回数 %2回</translation>
+    </message>
+</context>
+<context>
     <name>ExperimentResults</name>
     <message>
         <source>Copy results</source>
@@ -37,52 +172,6 @@
         <translation>画面の%1回の実験は、ファイルの記録に置き換わります。開きますか？</translation>
     </message>
     <message>
-        <source>%1 could not be opened: %2</source>
-        <extracomment>a notice: %1 the file, %2 why it could not be read</extracomment>
-        <translation>%1 を開けませんでした：%2</translation>
-    </message>
-    <message>
-        <source>Its first line is not the header of a file of throws.</source>
-        <translation>1行目が記録ファイルの見出しではありません。</translation>
-    </message>
-    <message>
-        <source>It holds no throws.</source>
-        <translation>記録が1つもありません。</translation>
-    </message>
-    <message>
-        <source>The row is not six numbers.</source>
-        <translation>この行は6つの数ではありません。</translation>
-    </message>
-    <message>
-        <source>The row&apos;s number does not follow the row before.</source>
-        <translation>この行の番号が前の行の続きになっていません。</translation>
-    </message>
-    <message>
-        <source>A face is not between 1 and 6.</source>
-        <translation>サイコロの目が1から6の間にありません。</translation>
-    </message>
-    <message>
-        <source>Its &quot;odd&quot; does not agree with the faces.</source>
-        <translation>「odd」がサイコロの目と合いません。</translation>
-    </message>
-    <message>
-        <source>Its &quot;odd_so_far&quot; does not agree with the rows before.</source>
-        <translation>「odd_so_far」が前の行までと合いません。</translation>
-    </message>
-    <message>
-        <source>Its ratio does not agree with the rows before.</source>
-        <translation>「ratio」が前の行までと合いません。</translation>
-    </message>
-    <message>
-        <source>The files hold more than %1 throws together.</source>
-        <translation>ファイルの記録が合わせて%1回を超えています。</translation>
-    </message>
-    <message>
-        <source>%1 was not opened: line %2: %3</source>
-        <extracomment>a notice: %1 the file, %2 the line, %3 what is wrong there</extracomment>
-        <translation>%1 を開きませんでした：%2行目：%3</translation>
-    </message>
-    <message>
         <source>Pellorin: the results of the experiment</source>
         <extracomment>the title of the printed page</extracomment>
         <translation>Pellorin：実験の結果</translation>
@@ -91,6 +180,14 @@
         <source>The 1 experiment in the window will be replaced by those in the files. Open them?</source>
         <extracomment>a question before opening files replaces the one experiment in the window</extracomment>
         <translation>画面の1回の実験は、ファイルの記録に置き換わります。開きますか？</translation>
+    </message>
+    <message>
+        <source>Class results...</source>
+        <translation>クラスの結果...</translation>
+    </message>
+    <message>
+        <source>Class results: the pupils&apos; files of throws</source>
+        <translation>クラスの結果：生徒の記録ファイル</translation>
     </message>
 </context>
 <context>
@@ -153,6 +250,7 @@
     </message>
     <message>
         <source>Pellorin</source>
+        <extracomment>a notice when the window has counted 32767 experiments; %1: that count</extracomment>
         <translation>Pellorin</translation>
     </message>
     <message>
@@ -262,6 +360,10 @@
         <extracomment>announced to a screen reader after throws were opened from files</extracomment>
         <translation>記録を開きました。</translation>
     </message>
+    <message>
+        <source>The window has counted %1 experiments, the most it can count: no further throw would be counted. &quot;Init&quot; starts afresh; &quot;Class results...&quot; in the menu pools any number of saved files.</source>
+        <translation>この画面で数えられる%1回まで実験しました。これ以上投げても数えられません。「初期化」で初めからやり直せます。メニューの「クラスの結果...」なら、保存した記録ファイルをいくつでも合わせて見られます。</translation>
+    </message>
 </context>
 <context>
     <name>GraphWindow</name>
@@ -302,6 +404,11 @@
         <source>after %1: %2</source>
         <extracomment>the ratio after %1 experiments, in the graph&apos;s description</extracomment>
         <translation>%1 回：%2</translation>
+    </message>
+    <message>
+        <source>Class results...</source>
+        <extracomment>opens the class view, as the experiment window&apos;s entry does</extracomment>
+        <translation>クラスの結果...</translation>
     </message>
 </context>
 <context>
@@ -512,10 +619,85 @@
     </message>
 </context>
 <context>
+    <name>ThrowsFiles</name>
+    <message>
+        <source>It is not a file of throws saved by Pellorin.</source>
+        <translation>このソフトで保存した記録ファイルではありません。</translation>
+    </message>
+    <message>
+        <source>It holds no throws.</source>
+        <translation>記録が1つもありません。</translation>
+    </message>
+    <message>
+        <source>The row is not five whole numbers and a ratio.</source>
+        <translation>この行には数が6つ並んでいません。</translation>
+    </message>
+    <message>
+        <source>The row&apos;s number does not follow the row before.</source>
+        <translation>この行の番号が前の行の続きになっていません。</translation>
+    </message>
+    <message>
+        <source>A face is not between 1 and 6.</source>
+        <translation>サイコロの目が1から6の間にありません。</translation>
+    </message>
+    <message>
+        <source>Its &quot;odd&quot; does not agree with the faces.</source>
+        <translation>「odd」がサイコロの目と合いません。</translation>
+    </message>
+    <message>
+        <source>Its &quot;odd_so_far&quot; does not agree with the rows before.</source>
+        <translation>「odd_so_far」が前の行までと合いません。</translation>
+    </message>
+    <message>
+        <source>Its ratio does not agree with the rows before.</source>
+        <translation>割合（ratio）が、それまでの記録と合いません。ファイルが書き換えられています。</translation>
+    </message>
+    <message>
+        <source>The files hold more than %1 throws together.</source>
+        <translation>記録の合計が%1回を超えるので開けません。ファイルの数を減らしてください。</translation>
+    </message>
+    <message>
+        <source>%1 could not be opened: %2</source>
+        <translation>%1 を開けませんでした：%2</translation>
+    </message>
+    <message>
+        <source>%1 was not opened: line %2: %3</source>
+        <translation>%1 を開けませんでした（%2行目：%3）</translation>
+    </message>
+</context>
+<context>
     <name>platform</name>
     <message>
         <source>A probability experiment with two dice: how often is the product of their faces odd?</source>
         <translation>２つのサイコロで確率を実験します：目の積が奇数になるのは、どのくらいの割合でしょうか？</translation>
+    </message>
+    <message>
+        <source>Show the class results of the files of throws given.</source>
+        <translation>指定した記録ファイルから、クラスの結果を表示します。</translation>
+    </message>
+    <message>
+        <source>With --class: write the class page to &lt;pdf&gt; and end, without a window.</source>
+        <translation>--class と使う：クラスの結果のページを &lt;pdf&gt; に書き出して終わります（画面は開きません）。</translation>
+    </message>
+    <message>
+        <source>With --class: files of throws, one a pupil.</source>
+        <translation>--class と使う：記録ファイル（1人に1つ）。</translation>
+    </message>
+    <message>
+        <source>Files and --page go with --class; see --help.
+</source>
+        <translation>ファイルと --page は --class と一緒に使います。--help を見てください。
+</translation>
+    </message>
+    <message>
+        <source>en_US</source>
+        <extracomment>the locale whose names of days and months the page&apos;s date uses</extracomment>
+        <translation>ja_JP</translation>
+    </message>
+    <message>
+        <source>dddd, MMMM d, yyyy</source>
+        <extracomment>the page&apos;s date, in the form of QDate::toString (dddd: the day&apos;s name)</extracomment>
+        <translation>yyyy年M月d日（ddd）</translation>
     </message>
 </context>
 <context>

@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
-#include <QDate>
+#include <QDateTime>
 #include <QPrinter>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -56,8 +57,14 @@ TEST(ExperimentResults, CopiesSavesAndPrintsTheExactResults) {
 
     const QTemporaryDir folder;
     harness.dialog->answer = folder.filePath("throws.csv");
+    // Pupils saving into one class folder are offered names of the minute they save in.
+    const auto nameAt = [](const QDateTime& time) {
+        return time.toString("'pellorin-throws-'yyyy-MM-dd-HHmm'.csv'");
+    };
+    const QDateTime before = QDateTime::currentDateTime();
     QTest::keySequence(harness.window.get(), QKeySequence::Save);
-    EXPECT_EQ(harness.dialog->suggested, "pellorin-throws.csv");
+    EXPECT_THAT(harness.dialog->suggested,
+                testing::AnyOf(nameAt(before), nameAt(QDateTime::currentDateTime())));
     EXPECT_EQ(harness.dialog->usedPaths, QStringList(harness.dialog->answer));
     const QByteArray header = "experiment,large,small,odd,odd_so_far,ratio\r\n";
     EXPECT_EQ(contentsOf(harness.dialog->answer),
@@ -65,7 +72,7 @@ TEST(ExperimentResults, CopiesSavesAndPrintsTheExactResults) {
                   "1,1,6,0,0,0.000\r\n2,3,5,1,1,0.500\r\n3,3,5,1,2,0.667\r\n"
                   "4,2,2,0,2,0.500\r\n5,5,1,1,3,0.600\r\n");
 
-    const QString today = QLocale().toString(QDate::currentDate(), QLocale::LongFormat);
+    const QString today = QDate::currentDate().toString("dddd, MMMM d, yyyy");
     harness.window->showGraph();
     for (QWidget* window : {static_cast<QWidget*>(harness.window.get()),
                             static_cast<QWidget*>(harness.window->graphWindow())}) {
@@ -184,7 +191,7 @@ TEST(ExperimentResults, OpeningRefusesEveryHostileFileAndChangesNothing) {
         {"wrong-header", "experiment,large,small,odd,ratio\r\n1,1,6,0,0.000\r\n"},
         {"binary", QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16)},
         {"five-fields", header + "1,1,6,0,0\r\n"},
-        {"blank-line", first + "\r\n"},
+        {"blank-line", first + "\r\n2,3,5,1,1,0.500\r\n"},
         {"out-of-sequence", first + "3,3,5,1,1,0.500\r\n"},
         {"face-0", header + "1,0,6,0,0,0.000\r\n"},
         {"face-7", first + "2,7,5,1,1,0.500\r\n"},
@@ -220,9 +227,14 @@ TEST(ExperimentResults, OpeningRefusesEveryHostileFileAndChangesNothing) {
         EXPECT_EQ(teacher.window->tally().throws().size(), 1U);
     }
     expectGolden(notices, "refused-throws.txt");
-    // The other side of the limit: 32767 throws in all are opened.
+    // The other side of the limit: 32767 throws in all are opened, and as no further throw
+    // could be counted, the throw buttons are off and the pupil is told why.
     open(teacher, {folder.filePath("20000-rows"), folder.filePath("12767-rows")});
     EXPECT_EQ(teacher.value(Value::ExperimentCount), "32767");
+    EXPECT_EQ(teacher.usableButtons(), Buttons({Button::Exit, Button::Init, Button::GraphDisplay,
+                                                Button::Help}));
+    EXPECT_THAT(teacher.notice->shown.back().text.toStdString(),
+                testing::StartsWith("The window has counted 32767 experiments, the most"));
 }
 
 // The page of a known run, dated 7 December 2026, as a printer at 50 dpi puts it on A4 paper,
