@@ -68,8 +68,8 @@ void BM_GraphOfAThousandExperiments(benchmark::State& state) {
                      static_cast<std::int16_t>(n * 7 % 6 + 1));
     }
     platform::ActivationTracker tracker;
-    GraphWindow graph(tally, tracker, benchTakeAway(), [] { return take_away::Document{}; },
-                      [](QWidget*) {});
+    GraphWindow graph(
+        tally, tracker, benchTakeAway(), [] { return take_away::Document{}; }, [](QWidget*) {});
     for (auto _ : state) {  // NOLINT(clang-analyzer-deadcode.DeadStores)
         graph.onActivated();
     }

@@ -40,7 +40,9 @@ void ClassGraphView::showTally() {
     QStringList reached;
     for (std::int64_t milestone = 10; milestone < count; milestone *= 10) {
         //: the pooled ratio after %1 experiments, in the graph's description
-        reached << tr("after %1: %2").arg(milestone).arg(ratioText(tally_.oddAfter(milestone), milestone));
+        reached << tr("after %1: %2")
+                       .arg(milestone)
+                       .arg(ratioText(tally_.oddAfter(milestone), milestone));
     }
     QString description = reached.join(tr(", "));
     const auto& pupils = tally_.pupils();

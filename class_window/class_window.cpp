@@ -75,6 +75,12 @@ ClassWindow::ClassWindow(const take_away::TakeAway& takeAway, QWidget* parent)
       refused_(new QListWidget(this)),
       graph_(new ClassGraphView(tally_, this)) {
     setObjectName(QStringLiteral("ClassWindow"));
+    // Names for tests and accessibility tools; the designed windows' ids are not theirs.
+    summary_->setObjectName(QStringLiteral("summary"));
+    pupilsView_->setObjectName(QStringLiteral("pupils"));
+    pairs_->setObjectName(QStringLiteral("pairs"));
+    refused_->setObjectName(QStringLiteral("refused"));
+    graph_->setObjectName(QStringLiteral("graph"));
     //: the class view's window title
     setWindowTitle(tr("Class results - Pellorin"));
     setFont(platform::designFont(10));
@@ -166,8 +172,8 @@ void ClassWindow::showTally() {
                           .arg(text(experiment::ratioText(tally_.oddCount(), count))));
     pupils_->clear();
     const experiment::PupilWords heads = classWords().pupils;
-    pupils_->setHorizontalHeaderLabels({text(heads.pupil), text(heads.experiments),
-                                        text(heads.odd), text(heads.ratio)});
+    pupils_->setHorizontalHeaderLabels(
+        {text(heads.pupil), text(heads.experiments), text(heads.odd), text(heads.ratio)});
     pupilsView_->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
     for (const experiment::Pupil& pupil : tally_.pupils()) {
         const QString name = QString::fromStdString(pupil.name);
@@ -175,9 +181,8 @@ void ClassWindow::showTally() {
             cell(name, name.toLower()),
             cell(QString::number(pupil.experiments), qint64{pupil.experiments}),
             cell(QString::number(pupil.oddCount), qint64{pupil.oddCount}),
-                            cell(text(experiment::ratioText(pupil.oddCount, pupil.experiments)),
-                                 static_cast<double>(pupil.oddCount) /
-                                     static_cast<double>(pupil.experiments))});
+            cell(text(experiment::ratioText(pupil.oddCount, pupil.experiments)),
+                 static_cast<double>(pupil.oddCount) / static_cast<double>(pupil.experiments))});
     }
     for (int large = 1; large <= experiment::kFaces; ++large) {
         for (int small = 1; small <= experiment::kFaces; ++small) {
@@ -195,8 +200,9 @@ void ClassWindow::showTally() {
 
 void ClassWindow::copy() {
     const ClassWords words = classWords();
-    takeAway_.clipboard.putText(text(experiment::classTabSeparated(tally_, words.summary, words.pupils)),
-                                text(experiment::classHtml(tally_, words.summary, words.pupils)));
+    takeAway_.clipboard.putText(
+        text(experiment::classTabSeparated(tally_, words.summary, words.pupils)),
+        text(experiment::classHtml(tally_, words.summary, words.pupils)));
 }
 
 void ClassWindow::saveTable() {
@@ -219,9 +225,10 @@ take_away::Document ClassWindow::document() const {
     page.head.summary = QStringList{QString::fromStdString(words.summary.count),
                                     QString::fromStdString(words.summary.odd),
                                     QString::fromStdString(words.summary.ratio)};
-    page.pupilHeads = QStringList{
-        QString::fromStdString(words.pupils.pupil), QString::fromStdString(words.pupils.experiments),
-        QString::fromStdString(words.pupils.odd), QString::fromStdString(words.pupils.ratio)};
+    page.pupilHeads = QStringList{QString::fromStdString(words.pupils.pupil),
+                                  QString::fromStdString(words.pupils.experiments),
+                                  QString::fromStdString(words.pupils.odd),
+                                  QString::fromStdString(words.pupils.ratio)};
     page.graph = ClassGraphView::words();
     return {page.head.title, [this, page](QPainter& painter, const QRect& area) {
                 drawings::drawClassPages(painter, area, tally_, page);

@@ -42,13 +42,12 @@ void drawAxes(QPainter& painter, const QRect& plot, std::int64_t count,
         const int y = ratioRow(plot, quarter / 4.0);
         painter.drawLine(plot.left() - unit / 3, y, plot.left() - 1, y);
         painter.drawText(QRect(plot.left() - 4 * unit, y - unit, 3 * unit + unit / 2, 2 * unit),
-                         Qt::AlignRight | Qt::AlignVCenter,
-                         QString::number(quarter / 4.0, 'f', 2));
+                         Qt::AlignRight | Qt::AlignVCenter, QString::number(quarter / 4.0, 'f', 2));
     }
     const std::int64_t step = tickStep(std::max<std::int64_t>(count, 1));
     for (std::int64_t tick = 0; tick <= count; tick += step) {
-        const int x =
-            plot.left() - 1 + static_cast<int>(tick * plot.width() / std::max<std::int64_t>(count, 1));
+        const int x = plot.left() - 1 +
+                      static_cast<int>(tick * plot.width() / std::max<std::int64_t>(count, 1));
         painter.drawLine(x, plot.bottom() + 1, x, plot.bottom() + unit / 3);
         painter.drawText(QRect(x - 3 * unit, plot.bottom() + unit / 2, 6 * unit, unit),
                          Qt::AlignHCenter | Qt::AlignTop, QString::number(tick));
@@ -71,15 +70,14 @@ void drawPupils(QPainter& painter, const Columns& columns, const experiment::Cla
     painter.save();
     painter.setPen(Qt::NoPen);
     painter.setBrush(kPupilColour);
-    painter.setRenderHint(QPainter::Antialiasing, true);
     for (std::size_t i = 0; i < ends.size(); ++i) {
         const experiment::Pupil& pupil = tally.pupils().at(i);
-        const double ratio = static_cast<double>(pupil.oddCount) / static_cast<double>(pupil.experiments);
+        const double ratio =
+            static_cast<double>(pupil.oddCount) / static_cast<double>(pupil.experiments);
         const qreal middle = columns.thickness / 2.0;
-        painter.drawEllipse(
-            QPointF(columns.of(ends.at(i), tally.experimentCount()) + middle,
-                    ratioRow(columns.plot, ratio) + middle),
-            3.5 * columns.thickness, 3.5 * columns.thickness);
+        painter.drawEllipse(QPointF(columns.of(ends.at(i), tally.experimentCount()) + middle,
+                                    ratioRow(columns.plot, ratio) + middle),
+                            3.5 * columns.thickness, 3.5 * columns.thickness);
     }
     painter.restore();
 }
@@ -90,10 +88,9 @@ void drawPooledRatio(QPainter& painter, const Columns& columns,
     const std::vector<experiment::RatioSpan> spans = tally.ratioColumns(columns.count());
     for (std::size_t column = 0; column < spans.size(); ++column) {
         const int top = ratioRow(plot, spans.at(column).highest);
-        painter.fillRect(plot.left() + static_cast<int>(column) * columns.thickness, top,
-                         columns.thickness,
-                         ratioRow(plot, spans.at(column).lowest) - top + columns.thickness,
-                         kPooledColour);
+        painter.fillRect(
+            plot.left() + static_cast<int>(column) * columns.thickness, top, columns.thickness,
+            ratioRow(plot, spans.at(column).lowest) - top + columns.thickness, kPooledColour);
     }
     if (!spans.empty()) {
         return;
@@ -136,8 +133,8 @@ void drawClassGraph(QPainter& painter, const QRect& area, const experiment::Clas
     drawAxes(painter, plot, tally.experimentCount(), words, unit);
     if (tally.experimentCount() > 0) {
         const Columns columns{plot, std::max(1, static_cast<int>(std::lround(lineWidth)))};
-        drawPupils(painter, columns, tally);
         drawPooledRatio(painter, columns, tally);
+        drawPupils(painter, columns, tally);
     }
     painter.restore();
 }

@@ -30,9 +30,9 @@ QRect classPlotArea(const QRect& area, int unit);
 int ratioRow(const QRect& plot, double ratio);
 
 // The class's pooled ratio against every pooled experiment, in the order the pupils were
-// added, with the dashed line at 1/4 and a point for each pupil's own ratio where their
-// experiments end. Where there are more experiments than pixel columns, each column is drawn
-// from the lowest to the highest ratio of the experiments it holds, so that no point is lost;
+// added, with the dashed line at 1/4 and, over the line, a point for each pupil's own ratio
+// where their experiments end. Where there are more experiments than pixel columns, each column is
+// drawn from the lowest to the highest ratio of the experiments it holds, so that no point is lost;
 // otherwise every point is set and joined to the next. The axis of experiments runs to the
 // count, with round ticks. `lineWidth` is in the painter's device pixels.
 void drawClassGraph(QPainter& painter, const QRect& area, const experiment::ClassTally& tally,

@@ -22,11 +22,11 @@ void drawClassPages(QPainter& painter, const QRect& page, const experiment::Clas
     const auto part = [&page](double hundredths) {
         return static_cast<int>(page.width() * hundredths / 100);
     };
-    int top = page.top() + drawPageHead(painter, page, words.head,
-                                        {[&tally](int large, int small) {
-                                             return tally.pairCount(large, small);
-                                         },
-                                         tally.experimentCount(), tally.oddCount()});
+    int top =
+        page.top() +
+        drawPageHead(painter, page, words.head,
+                     {[&tally](int large, int small) { return tally.pairCount(large, small); },
+                      tally.experimentCount(), tally.oddCount()});
     painter.save();
     painter.setPen(QPen(Qt::black, part(0.15)));
     painter.setFont(platform::designFont(9));
@@ -57,10 +57,11 @@ void drawClassPages(QPainter& painter, const QRect& page, const experiment::Clas
             top = page.top();
             drawHeads();
         }
-        drawBoxedRow(painter, {page.left(), top}, rowHeight, widths,
-                     {QString::fromStdString(pupil.name), text(experiment::counterText(pupil.experiments)),
-                      text(experiment::counterText(pupil.oddCount)),
-                      text(experiment::ratioText(pupil.oddCount, pupil.experiments))});
+        drawBoxedRow(
+            painter, {page.left(), top}, rowHeight, widths,
+            {QString::fromStdString(pupil.name), text(experiment::counterText(pupil.experiments)),
+             text(experiment::counterText(pupil.oddCount)),
+             text(experiment::ratioText(pupil.oddCount, pupil.experiments))});
         top += rowHeight;
     }
     painter.restore();

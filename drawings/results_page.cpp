@@ -80,12 +80,12 @@ int drawPageHead(QPainter& painter, const QRect& page, const PageWords& words,
 void drawResultsPage(QPainter& painter, const QRect& page, const experiment::Tally& tally,
                      const PageWords& words) {
     const experiment::ExperimentRecord& record = tally.record();
-    const int top = page.top() +
-                    drawPageHead(painter, page, words,
-                                 {[&tally](int large, int small) {
-                                      return std::int64_t{tally.pairCount(large, small)};
-                                  },
-                                  record.experimentCount, record.oddCount});
+    const int top =
+        page.top() + drawPageHead(painter, page, words,
+                                  {[&tally](int large, int small) {
+                                       return std::int64_t{tally.pairCount(large, small)};
+                                   },
+                                   record.experimentCount, record.oddCount});
     painter.save();
     painter.setPen(QPen(Qt::black, static_cast<int>(page.width() * 0.15 / 100)));
     // The graph, as wide as the page and as high as its canvas is for its width.

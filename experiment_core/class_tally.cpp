@@ -48,8 +48,8 @@ std::vector<RatioSpan> ClassTally::ratioColumns(int columns) const {
     std::vector<RatioSpan> spans(static_cast<std::size_t>(columns), {2.0, -1.0});
     for (std::int64_t n = 1; n <= count; ++n) {
         RatioSpan& span = spans[static_cast<std::size_t>((n - 1) * columns / count)];
-        const double ratio =
-            static_cast<double>(oddSoFar_[static_cast<std::size_t>(n - 1)]) / static_cast<double>(n);
+        const double ratio = static_cast<double>(oddSoFar_[static_cast<std::size_t>(n - 1)]) /
+                             static_cast<double>(n);
         span.lowest = std::min(span.lowest, ratio);
         span.highest = std::max(span.highest, ratio);
     }

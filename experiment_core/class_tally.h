@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "throws_csv.h"
 #include "tally.h"
+#include "throws_csv.h"
 
 namespace experiment {
 

@@ -33,7 +33,7 @@ struct CsvProblem {
 
 // The header of a file of throws, as the program writes it, and its columns.
 inline constexpr std::string_view kThrowsCsvHeader = "experiment,large,small,odd,odd_so_far,ratio";
-inline constexpr std::string_view kThrowsCsvColumns[] = {"experiment", "large", "small",
+inline constexpr std::string_view kThrowsCsvColumns[] = {"experiment", "large",      "small",
                                                          "odd",        "odd_so_far", "ratio"};
 
 // Reads the throws back from a file the program wrote ("Save throws as CSV"), also after a

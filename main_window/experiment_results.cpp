@@ -4,12 +4,12 @@
 #include <QCoreApplication>
 #include <QDate>
 
+#include "language.h"
 #include "notice_box.h"
 #include "results_page.h"
 #include "results_text.h"
-#include "language.h"
-#include "window_geometry.h"
 #include "throws_files.h"
+#include "window_geometry.h"
 
 namespace {
 
@@ -41,8 +41,9 @@ ExperimentResults::ExperimentResults(QWidget* window, const experiment::Tally& t
 }
 
 void ExperimentResults::openClassResults(QWidget* owner) {
-    const QStringList paths = takeAway_.dialog.chooseOpen(
-        owner, tr("Class results: the pupils' files of throws"), tr("Comma-separated values (*.csv)"));
+    const QStringList paths =
+        takeAway_.dialog.chooseOpen(owner, tr("Class results: the pupils' files of throws"),
+                                    tr("Comma-separated values (*.csv)"));
     if (paths.isEmpty()) {
         return;
     }
@@ -63,11 +64,11 @@ void ExperimentResults::copy() {
 }
 
 void ExperimentResults::saveThrows() {
-    take_away::saveWithDialog(takeAway_, window_, tr("Save throws as CSV"),
-                              platform::timeStampedName(QStringLiteral("pellorin-throws"),
-                                                        QStringLiteral("csv")),
-                              tr("Comma-separated values (*.csv)"),
-                              QByteArray::fromStdString(experiment::throwsCsv(tally_)));
+    take_away::saveWithDialog(
+        takeAway_, window_, tr("Save throws as CSV"),
+        platform::timeStampedName(QStringLiteral("pellorin-throws"), QStringLiteral("csv")),
+        tr("Comma-separated values (*.csv)"),
+        QByteArray::fromStdString(experiment::throwsCsv(tally_)));
 }
 
 void ExperimentResults::openThrows() {
@@ -114,13 +115,14 @@ take_away::Document ExperimentResults::page() const {
     //: the title of the printed page
     const QString title = tr("Pellorin: the results of the experiment");
     return {title, [this, title](QPainter& painter, const QRect& area) {
-        drawings::PageWords words;
-        words.title = title;
-        words.date = platform::dateText(QDate::currentDate());
-        words.corner = shown("Large＼Small");
-        words.faces = QStringList{"１", "２", "３", "４", "５", "６"};
-        words.summary = QStringList{shown("Number of experiments"), shown("Number of odd products"),
-                                    shown("Percentage of odd products")};
-        drawings::drawResultsPage(painter, area, tally_, words);
-    }};
+                drawings::PageWords words;
+                words.title = title;
+                words.date = platform::dateText(QDate::currentDate());
+                words.corner = shown("Large＼Small");
+                words.faces = QStringList{"１", "２", "３", "４", "５", "６"};
+                words.summary =
+                    QStringList{shown("Number of experiments"), shown("Number of odd products"),
+                                shown("Percentage of odd products")};
+                drawings::drawResultsPage(painter, area, tally_, words);
+            }};
 }

@@ -382,12 +382,10 @@ void ExperimentWindow::showHelp() {
 void ExperimentWindow::showGraph() {
     hide();
     if (graph_ == nullptr) {
-        graph_ = new GraphWindow(tally_, *activation_,
-                                 {*services_.clipboard, *services_.fileDialog, *services_.notice},
-                                 [results = results_] { return results->page(); },
-                                 [results = results_](QWidget* owner) {
-                                     results->openClassResults(owner);
-                                 });
+        graph_ = new GraphWindow(
+            tally_, *activation_, {*services_.clipboard, *services_.fileDialog, *services_.notice},
+            [results = results_] { return results->page(); },
+            [results = results_](QWidget* owner) { results->openClassResults(owner); });
         connect(graph_, &GraphWindow::closed, this, [this] {
             // The closed window deletes itself; a "Graph display" right after it makes anew.
             graph_ = nullptr;

@@ -32,11 +32,12 @@ void parse(QCommandLineParser& parser, const QCoreApplication& application) {
     parser.addOption({QStringLiteral("class"),
                       QCoreApplication::translate(
                           "platform", "Show the class results of the files of throws given.")});
-    parser.addOption({QString::fromLatin1(kPageOption),
-                      QCoreApplication::translate(
-                          "platform", "With --class: write the class page to <pdf> and end, "
-                                      "without a window."),
-                      QStringLiteral("pdf")});
+    parser.addOption(
+        {QString::fromLatin1(kPageOption),
+         QCoreApplication::translate("platform",
+                                     "With --class: write the class page to <pdf> and end, "
+                                     "without a window."),
+         QStringLiteral("pdf")});
     parser.addPositionalArgument(
         QStringLiteral("files"),
         QCoreApplication::translate("platform", "With --class: files of throws, one a pupil."),
@@ -76,8 +77,8 @@ void workWithoutDisplayForPages(int argc, char** argv) {
 ClassRequest readCommandLine(const QCoreApplication& application) {
     QCommandLineParser parser;
     parse(parser, application);
-    const ClassRequest request{parser.isSet(QStringLiteral("class")),
-                               parser.positionalArguments(), parser.value(kPageOption)};
+    const ClassRequest request{parser.isSet(QStringLiteral("class")), parser.positionalArguments(),
+                               parser.value(kPageOption)};
     if (!request.classView && (!request.files.isEmpty() || parser.isSet(kPageOption))) {
         std::fputs(qPrintable(QCoreApplication::translate(
                        "platform", "Files and --page go with --class; see --help.\n")),

@@ -20,7 +20,7 @@ void workWithoutDisplayForPages(int argc, char** argv);
 struct ClassRequest {
     bool classView = false;  // --class: the class view instead of the experiment window
     QStringList files;       // its files of throws
-    QString page;       // --page OUT.pdf: the class's page written there, without a window
+    QString page;            // --page OUT.pdf: the class's page written there, without a window
 };
 
 // The class view and page asked for, if any. Ends the process with a message when an option is

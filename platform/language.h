@@ -28,8 +28,9 @@ private:
 // the locale's: LANGUAGE=ja with an English LANG).
 QString dateText(const QDate& date);
 
-// A file name that names the minute it is suggested in, such as pellorin-throws-2026-12-08-1034.csv,
-// so that pupils saving into one class folder are offered different names.
+// A file name that names the minute it is suggested in, such as
+// pellorin-throws-2026-12-08-1034.csv, so that pupils saving into one class folder are offered
+// different names.
 QString timeStampedName(const QString& stem, const QString& suffix);
 
 }  // namespace platform

@@ -13,10 +13,10 @@ namespace {
 
 QString reason(experiment::CsvProblem::What what, std::int64_t limit) {
     const std::array<QString, 9> reasons = {
-        QCoreApplication::translate("ThrowsFiles",
-                                    "It is not a file of throws saved by Pellorin."),
+        QCoreApplication::translate("ThrowsFiles", "It is not a file of throws saved by Pellorin."),
         QCoreApplication::translate("ThrowsFiles", "It holds no throws."),
-        QCoreApplication::translate("ThrowsFiles", "The row is not five whole numbers and a ratio."),
+        QCoreApplication::translate("ThrowsFiles",
+                                    "The row is not five whole numbers and a ratio."),
         QCoreApplication::translate("ThrowsFiles",
                                     "The row's number does not follow the row before."),
         QCoreApplication::translate("ThrowsFiles", "A face is not between 1 and 6."),

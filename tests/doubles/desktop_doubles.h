@@ -84,3 +84,11 @@ public:
     QStringList opened;
     QStringList usedPaths;
 };
+
+// What a window takes results away with, each a double.
+struct TakeAwayDoubles {
+    RecordingClipboard clipboard;
+    AnsweringFileDialog dialog;
+    AnsweringNotice notice;
+    take_away::TakeAway takeAway{clipboard, dialog, notice};
+};

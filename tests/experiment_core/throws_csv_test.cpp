@@ -47,9 +47,8 @@ TEST(ThrowsCsv, ReadsBackWhatASpreadsheetSavedAgain) {
                                                     {1, 1}, {2, 2}, {3, 6}, {5, 5}, {6, 1}, {1, 5},
                                                     {2, 3}, {4, 4}, {5, 3}, {6, 2}};
     const std::string bom = "\xEF\xBB\xBF";
-    for (const std::string& text :
-         {saved, calc, bom + replaced(calc, "\n", "\r\n"), quoted(saved), calc + "\n\n",
-          bom + saved + "\r\n\r\n"}) {
+    for (const std::string& text : {saved, calc, bom + replaced(calc, "\n", "\r\n"), quoted(saved),
+                                    calc + "\n\n", bom + saved + "\r\n\r\n"}) {
         const auto read = experiment::readThrowsCsv(text, 16);
         ASSERT_TRUE(std::holds_alternative<std::vector<experiment::Faces>>(read)) << text;
         std::vector<std::pair<int, int>> got;

@@ -17,11 +17,7 @@
 namespace {
 
 // What the graph window takes from the desktop to let its picture be taken away.
-struct Desk {
-    RecordingClipboard clipboard;
-    AnsweringFileDialog dialog;
-    AnsweringNotice notice;
-    take_away::TakeAway takeAway{clipboard, dialog, notice};
+struct Desk : TakeAwayDoubles {
     platform::ActivationTracker tracker;
     // The page the window prints: a black square.
     std::function<take_away::Document()> page = [] {

@@ -231,8 +231,8 @@ TEST(ExperimentResults, OpeningRefusesEveryHostileFileAndChangesNothing) {
     // could be counted, the throw buttons are off and the pupil is told why.
     open(teacher, {folder.filePath("20000-rows"), folder.filePath("12767-rows")});
     EXPECT_EQ(teacher.value(Value::ExperimentCount), "32767");
-    EXPECT_EQ(teacher.usableButtons(), Buttons({Button::Exit, Button::Init, Button::GraphDisplay,
-                                                Button::Help}));
+    EXPECT_EQ(teacher.usableButtons(),
+              Buttons({Button::Exit, Button::Init, Button::GraphDisplay, Button::Help}));
     EXPECT_THAT(teacher.notice->shown.back().text.toStdString(),
                 testing::StartsWith("The window has counted 32767 experiments, the most"));
 }
@@ -249,13 +249,15 @@ TEST(ResultsPage, IsAsReviewedOnA4AndFitsLetter) {
         tally.record(static_cast<std::int16_t>(pair % 6 + 1),
                      static_cast<std::int16_t>(pair / 6 + 1));
     }
-    const take_away::Document page{"Results", [&tally](QPainter& painter, const QRect& area) {
-        drawings::drawResultsPage(painter, area, tally,
-                                  {"Pellorin: the results of the experiment", "7 December 2026",
-                                   "Large＼Small", QStringList{"１", "２", "３", "４", "５", "６"},
-                                   QStringList{"Number of experiments", "Number of odd products",
-                                               "Percentage of odd products"}});
-    }};
+    const take_away::Document page{
+        "Results", [&tally](QPainter& painter, const QRect& area) {
+            drawings::drawResultsPage(
+                painter, area, tally,
+                {"Pellorin: the results of the experiment", "7 December 2026", "Large＼Small",
+                 QStringList{"１", "２", "３", "４", "５", "６"},
+                 QStringList{"Number of experiments", "Number of odd products",
+                             "Percentage of odd products"}});
+        }};
     const QTemporaryDir folder;
     write(folder.filePath("a4.pdf"), take_away::documentPdf(page));
     expectGolden(pdfPicture(folder.filePath("a4.pdf")), "results-page");
