@@ -26,7 +26,7 @@ std::int64_t tickStep(std::int64_t count) {
 // pixel on a screen.
 struct Columns {
     QRect plot;
-    int thickness;
+    int thickness = 1;
     [[nodiscard]] int count() const { return plot.width() / thickness; }
     // The left edge of the column of experiment n, as the tally's ratio columns count them.
     [[nodiscard]] int of(std::int64_t n, std::int64_t experiments) const {

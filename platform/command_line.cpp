@@ -77,7 +77,7 @@ void workWithoutDisplayForPages(int argc, char** argv) {
 ClassRequest readCommandLine(const QCoreApplication& application) {
     QCommandLineParser parser;
     parse(parser, application);
-    const ClassRequest request{parser.isSet(QStringLiteral("class")), parser.positionalArguments(),
+    ClassRequest request{parser.isSet(QStringLiteral("class")), parser.positionalArguments(),
                                parser.value(kPageOption)};
     if (!request.classView && (!request.files.isEmpty() || parser.isSet(kPageOption))) {
         std::fputs(qPrintable(QCoreApplication::translate(
