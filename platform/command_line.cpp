@@ -38,10 +38,11 @@ void parse(QCommandLineParser& parser, const QCoreApplication& application) {
                                      "With --class: write the class page to <pdf> and end, "
                                      "without a window."),
          QStringLiteral("pdf")});
+    //: the name of the command line's files in its help
+    const QString files = QCoreApplication::translate("platform", "files");
     parser.addPositionalArgument(
-        QStringLiteral("files"),
-        QCoreApplication::translate("platform", "With --class: files of throws, one a pupil."),
-        QStringLiteral("[files...]"));
+        files, QCoreApplication::translate("platform", "With --class: files of throws, one a pupil."),
+        QStringLiteral("[%1...]").arg(files));
     parser.process(application);
 }
 

@@ -658,10 +658,12 @@
     </message>
     <message>
         <source>%1 could not be opened: %2</source>
+        <extracomment>a refused file: %1 the file, %2 why it could not be read</extracomment>
         <translation>%1 を開けませんでした：%2</translation>
     </message>
     <message>
         <source>%1 was not opened: line %2: %3</source>
+        <extracomment>a refused file: %1 the file, %2 the line, %3 what is wrong there</extracomment>
         <translation>%1 を開けませんでした（%2行目：%3）</translation>
     </message>
 </context>
@@ -698,6 +700,11 @@
         <source>dddd, MMMM d, yyyy</source>
         <extracomment>the page&apos;s date, in the form of QDate::toString (dddd: the day&apos;s name)</extracomment>
         <translation>yyyy年M月d日（ddd）</translation>
+    </message>
+    <message>
+        <source>files</source>
+        <extracomment>the name of the command line&apos;s files in its help</extracomment>
+        <translation>ファイル</translation>
     </message>
 </context>
 <context>

@@ -26,7 +26,7 @@ option=(--version)
 expect test "$(answer)" = "pellorin $(dpkg-deb -f "$package" Version)"
 expect test ! -s "$scratch/errors"
 option=(--help)
-expect grep -q '^Usage: .*pellorin \[options\]$' <<<"$(answer)"
+expect grep -q '^Usage: .*pellorin \[options\] \[files\.\.\.\]$' <<<"$(answer)"
 expect test ! -s "$scratch/errors"
 expect test -z "$(answer LANGUAGE=ja LANG=C.UTF-8 | grep -E 'Usage|Options|Displays')"
 expect test -s "$(ls "$root"/usr/lib/*/pellorin/libpellorin_sound.so)"
