@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "bench_window.h"
 
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
 #include <QtGlobal>
 
 #include "mixing_generator.h"
@@ -64,4 +67,13 @@ void useOffscreenByDefault() {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
+}
+
+int runBenchmarks(int argc, char* argv[]) {
+    useOffscreenByDefault();
+    const QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
 }

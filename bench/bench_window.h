@@ -14,3 +14,7 @@ take_away::TakeAway benchTakeAway();
 
 // Offscreen unless the caller chose a platform.
 void useOffscreenByDefault();
+
+// Runs the benchmarks the program registered, in a Qt Widgets application (offscreen unless
+// the caller chose a platform).
+int runBenchmarks(int argc, char* argv[]);

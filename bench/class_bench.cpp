@@ -98,10 +98,5 @@ BENCHMARK(BM_GraphOfAMillionThrowsRepainted)->Unit(benchmark::kMillisecond)->Rep
 }  // namespace
 
 int main(int argc, char* argv[]) {
-    useOffscreenByDefault();
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runBenchmarks(argc, argv);
 }

@@ -115,10 +115,5 @@ BENCHMARK(BM_OpenThirtyFilesOfAThousandThrows)->Unit(benchmark::kMillisecond)->R
 }  // namespace
 
 int main(int argc, char* argv[]) {
-    useOffscreenByDefault();
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runBenchmarks(argc, argv);
 }

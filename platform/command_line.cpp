@@ -41,7 +41,8 @@ void parse(QCommandLineParser& parser, const QCoreApplication& application) {
     //: the name of the command line's files in its help
     const QString files = QCoreApplication::translate("platform", "files");
     parser.addPositionalArgument(
-        files, QCoreApplication::translate("platform", "With --class: files of throws, one a pupil."),
+        files,
+        QCoreApplication::translate("platform", "With --class: files of throws, one a pupil."),
         QStringLiteral("[%1...]").arg(files));
     parser.process(application);
 }
@@ -79,7 +80,7 @@ ClassRequest readCommandLine(const QCoreApplication& application) {
     QCommandLineParser parser;
     parse(parser, application);
     ClassRequest request{parser.isSet(QStringLiteral("class")), parser.positionalArguments(),
-                               parser.value(kPageOption)};
+                         parser.value(kPageOption)};
     if (!request.classView && (!request.files.isEmpty() || parser.isSet(kPageOption))) {
         std::fputs(qPrintable(QCoreApplication::translate(
                        "platform", "Files and --page go with --class; see --help.\n")),

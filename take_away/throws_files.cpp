@@ -3,7 +3,6 @@
 
 #include <QCoreApplication>
 #include <QDir>
-#include <array>
 
 #include "whole_files.h"
 
@@ -11,23 +10,22 @@ namespace take_away {
 
 namespace {
 
+// Why a file was refused, in the order of experiment_core's CsvProblem::What.
+const char* const kReasons[] = {
+    QT_TRANSLATE_NOOP("ThrowsFiles", "It is not a file of throws saved by Pellorin."),
+    QT_TRANSLATE_NOOP("ThrowsFiles", "It holds no throws."),
+    QT_TRANSLATE_NOOP("ThrowsFiles", "The row is not five whole numbers and a ratio."),
+    QT_TRANSLATE_NOOP("ThrowsFiles", "The row's number does not follow the row before."),
+    QT_TRANSLATE_NOOP("ThrowsFiles", "A face is not between 1 and 6."),
+    QT_TRANSLATE_NOOP("ThrowsFiles", "Its \"odd\" does not agree with the faces."),
+    QT_TRANSLATE_NOOP("ThrowsFiles", "Its \"odd_so_far\" does not agree with the rows before."),
+    QT_TRANSLATE_NOOP("ThrowsFiles", "Its ratio does not agree with the rows before."),
+    QT_TRANSLATE_NOOP("ThrowsFiles", "The files hold more than %1 throws together.")};
+
 QString reason(experiment::CsvProblem::What what, std::int64_t limit) {
-    const std::array<QString, 9> reasons = {
-        QCoreApplication::translate("ThrowsFiles", "It is not a file of throws saved by Pellorin."),
-        QCoreApplication::translate("ThrowsFiles", "It holds no throws."),
-        QCoreApplication::translate("ThrowsFiles",
-                                    "The row is not five whole numbers and a ratio."),
-        QCoreApplication::translate("ThrowsFiles",
-                                    "The row's number does not follow the row before."),
-        QCoreApplication::translate("ThrowsFiles", "A face is not between 1 and 6."),
-        QCoreApplication::translate("ThrowsFiles", "Its \"odd\" does not agree with the faces."),
-        QCoreApplication::translate("ThrowsFiles",
-                                    "Its \"odd_so_far\" does not agree with the rows before."),
-        QCoreApplication::translate("ThrowsFiles",
-                                    "Its ratio does not agree with the rows before."),
-        QCoreApplication::translate("ThrowsFiles", "The files hold more than %1 throws together.")
-            .arg(limit)};
-    return reasons.at(static_cast<std::size_t>(what));
+    const QString text =
+        QCoreApplication::translate("ThrowsFiles", kReasons[static_cast<std::size_t>(what)]);
+    return what == experiment::CsvProblem::What::TooMany ? text.arg(limit) : text;
 }
 
 }  // namespace
