@@ -5,7 +5,7 @@
 BUILD_PACKAGES=(cmake g++ make pkg-config qt6-base-dev libpulse-dev qt6-qpa-plugins libsndfile1-dev
     qt6-tools-dev qt6-l10n-tools qt6-translations-l10n libgl-dev fonts-ipafont-gothic fontconfig)
 TEST_PACKAGES=(libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth openbox xdotool imagemagick
-    x11-utils xclip at-spi2-core clang-format clang-tidy python3-pyatspi python3-xlib dbus dbus-x11 python3 dpkg-dev lintian desktop-file-utils
+    x11-utils xclip at-spi2-core clang-format clang-tidy cmake-format python3-pyatspi python3-xlib dbus dbus-x11 python3 dpkg-dev lintian desktop-file-utils
     appstream pulseaudio pulseaudio-utils orca poppler-utils)
 
 as_root() {
@@ -45,11 +45,10 @@ private_runtime_dir() {
     echo "$dir"
 }
 
-# The program's folders, for the style checks.
-PROGRAM_FOLDERS=(experiment_core platform sound take_away drawings assets main_window graph_window
-    help_window class_window)
+# The program's folders, as the build lists them, for the style checks.
+mapfile -t PROGRAM_FOLDERS <"$ROOT/program-folders"
 
-# Fails on any formatting difference (all C++ files) or clang-tidy finding (the program's
+# Fails on any formatting difference (all C++ and CMake files) or clang-tidy finding (the program's
 # sources, with the compile commands of the build in $1).
 check_style() {
     local build=$1
@@ -58,6 +57,14 @@ check_style() {
         -name '*.cpp' -o -name '*.h')
     mapfile -t program < <(cd "$ROOT" && find "${PROGRAM_FOLDERS[@]}" main.cpp -name '*.cpp')
     (cd "$ROOT" && clang-format --dry-run --Werror "${all[@]}")
+    # CMake files as cmake-format writes them (.cmake-format.py).
+    local cmake_file
+    while read -r cmake_file; do
+        (cd "$ROOT" && cmake-format --check "$cmake_file") || {
+            echo "$cmake_file is not formatted: run cmake-format -i $cmake_file" >&2
+            return 1
+        }
+    done < <(cd "$ROOT" && git ls-files '*CMakeLists.txt' 2>/dev/null || find . -name CMakeLists.txt -not -path './build*')
     (cd "$ROOT" && run-clang-tidy -quiet -p "$build" -j "$(nproc)" "${program[@]}" >"$build/clang-tidy.log" 2>&1) || {
         grep -E 'warning:|error:' "$build/clang-tidy.log" >&2 || cat "$build/clang-tidy.log" >&2
         return 1
