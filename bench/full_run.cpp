@@ -14,7 +14,7 @@ int main(int argc, char* argv[]) {
     const auto window = makeBenchWindow();
     window->show();
     QApplication::processEvents();
-    auto* run = window->timer(controls::Timer::Run);
+    auto* run = window->session()->timer(controls::Timer::Run);
 
     QElapsedTimer elapsed;
     QTimer watch;
@@ -24,11 +24,12 @@ int main(int argc, char* argv[]) {
         }
     });
     elapsed.start();
-    window->startRun();
+    window->session()->startRun();
     watch.start(5);
     QApplication::exec();
     const double seconds = static_cast<double>(elapsed.nsecsElapsed()) / 1e9;
     std::printf("Full automatic run: %d experiments in %.2f s (1001 ticks of 100 ms: 100.10 s)\n",
-                window->tally().record().experimentCount, seconds);
-    return window->tally().record().experimentCount == experiment::kExperimentLimit ? 0 : 1;
+                window->session()->tally().record().experimentCount, seconds);
+    return window->session()->tally().record().experimentCount == experiment::kExperimentLimit ? 0
+                                                                                               : 1;
 }

@@ -15,11 +15,11 @@ namespace {
 
 // Starts the window's run again once it has reached the limit, outside the timing.
 void restartAtTheLimit(benchmark::State& state, ExperimentWindow& window) {
-    if (window.tally().record().experimentCount >= experiment::kExperimentLimit) {
+    if (window.session()->tally().record().experimentCount >= experiment::kExperimentLimit) {
         state.PauseTiming();
         window.startAfresh();
-        window.startRun();
-        window.timer(controls::Timer::Run)->stop();
+        window.session()->startRun();
+        window.session()->timer(controls::Timer::Run)->stop();
         state.ResumeTiming();
     }
 }
@@ -28,11 +28,11 @@ void automaticTick(benchmark::State& state, bool repaint) {
     const auto window = makeBenchWindow();
     window->show();
     QApplication::processEvents();
-    window->startRun();
+    window->session()->startRun();
     // The benchmark drives the ticks itself.
-    window->timer(controls::Timer::Run)->stop();
+    window->session()->timer(controls::Timer::Run)->stop();
     for (auto _ : state) {  // NOLINT(clang-analyzer-deadcode.DeadStores)
-        window->runStep();
+        window->session()->runStep();
         if (repaint) {
             window->repaint();
         }
@@ -52,10 +52,10 @@ void BM_ManualRecordWithRepaint(benchmark::State& state) {
     window->show();
     QApplication::processEvents();
     for (auto _ : state) {  // NOLINT(clang-analyzer-deadcode.DeadStores)
-        window->throwDice();
-        window->rollLargeDie();
-        window->rollSmallDie();
-        window->stopDice();
+        window->session()->throwDice();
+        window->session()->rollDie(experiment::Die::Large);
+        window->session()->rollDie(experiment::Die::Small);
+        window->session()->stopDice();
         window->repaint();
         restartAtTheLimit(state, *window);
     }
@@ -83,13 +83,14 @@ void BM_OpenThirtyFilesOfAThousandThrows(benchmark::State& state) {
     for (int pupil = 1; pupil <= 30; ++pupil) {
         const auto window = makeBenchWindow();
         for (int n = 0; n < experiment::kExperimentLimit; ++n) {
-            window->throwDice();
-            window->stopDice();
+            window->session()->throwDice();
+            window->session()->stopDice();
         }
         files << folder.filePath(QStringLiteral("pupil-%1.csv").arg(pupil));
         QFile file(files.last());
         if (!file.open(QIODevice::WriteOnly) ||
-            file.write(QByteArray::fromStdString(experiment::throwsCsv(window->tally()))) < 0) {
+            file.write(
+                QByteArray::fromStdString(experiment::throwsCsv(window->session()->tally()))) < 0) {
             state.SkipWithError("cannot write the files");
             return;
         }
@@ -101,7 +102,7 @@ void BM_OpenThirtyFilesOfAThousandThrows(benchmark::State& state) {
         window->results()->openThrows();
         window->repaint();
     }
-    if (window->tally().record().experimentCount != 30 * experiment::kExperimentLimit) {
+    if (window->session()->tally().record().experimentCount != 30 * experiment::kExperimentLimit) {
         state.SkipWithError("the files were not pooled");
     }
 }

@@ -4,15 +4,16 @@
 #include <array>
 #include <cstddef>
 
+#include "experiment_session.h"
+
 namespace buttons {
 
 // The experiment window's buttons, in the order of their control ids (Command1 to Command8).
 enum class Button { Automatic, StopDice, Stop, Exit, Init, GraphDisplay, Help, ThrowDice };
 inline constexpr std::size_t kButtonCount = 8;
 
-// The steps that set buttons: each sets a fixed list, whatever the data.
-// Full: the count stands at its 16-bit limit, where no further throw could be counted.
-enum class Step { Activation, ThrowDice, StopDice, Automatic, RunEnd, Stop, Init, Opened, Full };
+// The steps of the session, each of which sets a fixed list of buttons, whatever the data.
+using Step = experiment::Step;
 
 // What a step does to one button.
 enum class Setting { On, Off, Kept };

@@ -109,12 +109,9 @@ QWidget* createRule(QWidget* window, const Control& control) {
     return rule;
 }
 
-QTimer* createTimer(QWidget* window, const Control& control) {
-    auto* timer = new QTimer(window);
+void setUpTimer(QTimer* timer, const Control& control) {
     timer->setObjectName(QString::fromStdString(control.id));
-    timer->setTimerType(Qt::PreciseTimer);
     timer->setInterval(control.interval);
-    return timer;
 }
 
 }  // namespace controls

@@ -18,7 +18,7 @@ QLabel* createLabel(QWidget* window, const Control& control);
 DieFaceView* createDieFace(QWidget* window, const Control& control);
 // The rule lies under the controls created before it.
 QWidget* createRule(QWidget* window, const Control& control);
-// A timer, precise to the millisecond, stopped.
-QTimer* createTimer(QWidget* window, const Control& control);
+// One of the session's timers, named and timed as the table says.
+void setUpTimer(QTimer* timer, const Control& control);
 
 }  // namespace controls

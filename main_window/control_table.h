@@ -7,6 +7,7 @@
 
 #include "button_states.h"
 #include "die.h"
+#include "experiment_session.h"
 
 namespace controls {
 
@@ -18,8 +19,8 @@ enum class Colour { ButtonFace, ButtonText, WindowText, White, LightCyan, Black,
 // The values the summary labels show.
 enum class Value { None, ExperimentCount, OddCount, Ratio };
 
-// The window's timers: one spins each die, one drives the automatic run.
-enum class Timer { LargeDie, SmallDie, Run };
+// The session's timers, which the table names and times.
+using Timer = experiment::Timer;
 
 // A rectangle in twips from the client area's top-left corner. For a rule, its start and
 // extent.

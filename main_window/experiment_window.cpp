@@ -4,7 +4,6 @@
 #include <QCloseEvent>
 #include <QLabel>
 #include <QPushButton>
-#include <QTimer>
 
 #include "accessibility.h"
 #include "authorship.h"
@@ -32,10 +31,11 @@ QString text(const std::string& value) {
 ExperimentWindow::ExperimentWindow(ExperimentServices services, QWidget* parent)
     : QWidget(parent),
       services_(std::move(services)),
-      roller_(*services_.clock, *services_.random),
+      session_(new experiment::ExperimentSession(*services_.clock, *services_.random, this)),
       activation_(new platform::ActivationTracker(this)),
-      results_(new ExperimentResults(
-          this, tally_, {*services_.clipboard, *services_.fileDialog, *services_.notice})) {
+      results_(
+          new ExperimentResults(this, session_->tally(),
+                                {*services_.clipboard, *services_.fileDialog, *services_.notice})) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(tr("Pellorin") + QLatin1Char(' ') +
                    QString::fromUtf8(platform::kAuthorshipNotice));
@@ -45,26 +45,48 @@ ExperimentWindow::ExperimentWindow(ExperimentServices services, QWidget* parent)
     colours.setColor(QPalette::Window, colours.color(QPalette::Button));
     setPalette(colours);
     buildControls();
+    connectButtons();
 
-    connect(largeDieTimer_, &QTimer::timeout, this, &ExperimentWindow::rollLargeDie);
-    connect(smallDieTimer_, &QTimer::timeout, this, &ExperimentWindow::rollSmallDie);
-    connect(runTimer_, &QTimer::timeout, this, &ExperimentWindow::runStep);
-    const std::array<std::pair<Button, void (ExperimentWindow::*)()>, buttons::kButtonCount>
-        handlers = {{
-            {Button::Automatic, &ExperimentWindow::startRun},
-            {Button::StopDice, &ExperimentWindow::stopDice},
-            {Button::Stop, &ExperimentWindow::stopRun},
-            {Button::Exit, &ExperimentWindow::exitProgram},
-            {Button::Init, &ExperimentWindow::startAfresh},
-            {Button::GraphDisplay, &ExperimentWindow::showGraph},
-            {Button::Help, &ExperimentWindow::showHelp},
-            {Button::ThrowDice, &ExperimentWindow::throwDice},
-        }};
-    for (const auto& [which, handler] : handlers) {
-        connect(button(which), &QPushButton::clicked, this, handler);
-    }
-    connect(results_, &ExperimentResults::throwsOpened, this, &ExperimentWindow::replaceThrows);
+    using experiment::ExperimentSession;
+    connect(session_, &ExperimentSession::faceShown, this, &ExperimentWindow::showFace);
+    connect(session_, &ExperimentSession::tallyChanged, this, &ExperimentWindow::showTally);
+    connect(session_, &ExperimentSession::stepReached, this, &ExperimentWindow::applyButtonStep);
+    connect(session_, &ExperimentSession::announced, this,
+            [this](const QString& text) { services_.announcer->announce(this, text); });
+    connect(session_, &ExperimentSession::full, this, [this](int count) {
+        //: a notice when the window has counted 32767 experiments; %1: that count
+        services_.notice->inform(
+            this, tr("Pellorin"),
+            tr("The window has counted %1 experiments, the most it can count: no further throw "
+               "would be counted. \"Init\" starts afresh; \"Class results...\" in the menu "
+               "pools any number of saved files.")
+                .arg(count));
+    });
+    connect(results_, &ExperimentResults::throwsOpened, session_,
+            &ExperimentSession::replaceThrows);
     activation_->watch(this, [this] { onActivated(); });
+}
+
+void ExperimentWindow::connectButtons() {
+    using experiment::ExperimentSession;
+    const std::array<std::pair<Button, void (ExperimentSession::*)()>, 4> sessionCommands = {{
+        {Button::Automatic, &ExperimentSession::startRun},
+        {Button::StopDice, &ExperimentSession::stopDice},
+        {Button::Stop, &ExperimentSession::stopRun},
+        {Button::ThrowDice, &ExperimentSession::throwDice},
+    }};
+    for (const auto& [which, command] : sessionCommands) {
+        connect(button(which), &QPushButton::clicked, session_, command);
+    }
+    const std::array<std::pair<Button, void (ExperimentWindow::*)()>, 4> windowCommands = {{
+        {Button::Exit, &ExperimentWindow::exitProgram},
+        {Button::Init, &ExperimentWindow::startAfresh},
+        {Button::GraphDisplay, &ExperimentWindow::showGraph},
+        {Button::Help, &ExperimentWindow::showHelp},
+    }};
+    for (const auto& [which, command] : windowCommands) {
+        connect(button(which), &QPushButton::clicked, this, command);
+    }
 }
 
 ExperimentWindow::~ExperimentWindow() = default;
@@ -109,10 +131,7 @@ void ExperimentWindow::buildControls() {
                 controls::createRule(this, control);
                 break;
             case Kind::Timer:
-                (control.timer == controls::Timer::LargeDie   ? largeDieTimer_
-                 : control.timer == controls::Timer::SmallDie ? smallDieTimer_
-                                                              : runTimer_) =
-                    controls::createTimer(this, control);
+                controls::setUpTimer(session_->timer(control.timer), control);
                 break;
         }
     }
@@ -143,12 +162,6 @@ QLabel* ExperimentWindow::cell(int large, int small) const {
     return cells_.at(large - 1).at(small - 1);
 }
 
-QTimer* ExperimentWindow::timer(controls::Timer which) const {
-    return which == controls::Timer::LargeDie   ? largeDieTimer_
-           : which == controls::Timer::SmallDie ? smallDieTimer_
-                                                : runTimer_;
-}
-
 QWidget* ExperimentWindow::dieFace(experiment::Die die, int face) const {
     return (die == experiment::Die::Large ? largeDieFaces_ : smallDieFaces_).at(face - 1);
 }
@@ -173,21 +186,8 @@ void ExperimentWindow::applyButtonStep(Step step) {
     }
 }
 
-bool ExperimentWindow::diceOrRunMoving() const {
-    return largeDieTimer_->isActive() || smallDieTimer_->isActive() || runTimer_->isActive();
-}
-
 void ExperimentWindow::onActivated() {
-    // While the dice spin or a run goes, "Stop the dice" or "Stop" must stay usable: coming
-    // back from the help window must not leave dice that no button can stop.
-    if (diceOrRunMoving()) {
-        return;
-    }
-    for (std::size_t i = 0; i < largeDieFaces_.size(); ++i) {
-        largeDieFaces_.at(i)->setVisible(i == 0);
-        smallDieFaces_.at(i)->setVisible(i == 0);
-    }
-    applyButtonStep(Step::Activation);
+    session_->activate();
 }
 
 void ExperimentWindow::showEvent(QShowEvent* event) {
@@ -198,142 +198,27 @@ void ExperimentWindow::showEvent(QShowEvent* event) {
     }
 }
 
-void ExperimentWindow::throwDice() {
-    // The dice take new faces at once: "Stop the dice" before the first tick records the faces
-    // they show, never faces that nobody saw.
-    rollDie(experiment::Die::Large);
-    rollDie(experiment::Die::Small);
-    largeDieTimer_->start();
-    smallDieTimer_->start();
-    applyButtonStep(Step::ThrowDice);
-}
-
-void ExperimentWindow::rollLargeDie() {
-    rollDie(experiment::Die::Large);
-}
-
-void ExperimentWindow::rollSmallDie() {
-    rollDie(experiment::Die::Small);
-}
-
-void ExperimentWindow::rollDie(experiment::Die die) {
-    showFace(die, roller_.roll());
-}
-
-void ExperimentWindow::showFace(experiment::Die die, std::int16_t face) {
-    const bool large = die == experiment::Die::Large;
-    auto& pictures = large ? largeDieFaces_ : smallDieFaces_;
-    for (QWidget* picture : pictures) {
-        picture->setVisible(false);
-    }
-    faces_.at(large ? 0 : 1) = face;
-    pictures.at(static_cast<std::size_t>(face - 1))->setVisible(true);
-}
-
-void ExperimentWindow::stopDice() {
-    largeDieTimer_->stop();
-    smallDieTimer_->stop();
-    applyButtonStep(Step::StopDice);
-    recordThrow();
-    announce(latestResult());
-    stopAtTheLimit();
-}
-
-void ExperimentWindow::stopAtTheLimit() {
-    if (!tally_.full()) {
-        return;
-    }
-    applyButtonStep(Step::Full);
-    //: a notice when the window has counted 32767 experiments; %1: that count
-    services_.notice->inform(
-        this, tr("Pellorin"),
-        tr("The window has counted %1 experiments, the most it can count: no further throw "
-           "would be counted. \"Init\" starts afresh; \"Class results...\" in the menu pools "
-           "any number of saved files.")
-            .arg(tally_.record().experimentCount));
-}
-
-void ExperimentWindow::startRun() {
-    applyButtonStep(Step::Automatic);
-    runTimer_->start();
-}
-
-void ExperimentWindow::runStep() {
-    // At or past the limit (manual experiments can pass it) the run is over: a tick there
-    // would have no place in the history for its experiment.
-    const experiment::ExperimentRecord& record = tally_.record();
-    if (record.experimentCount >= experiment::kExperimentLimit) {
-        applyButtonStep(Step::RunEnd);
-        runTimer_->stop();
-        //: announced to a screen reader after the last experiment of an automatic run
-        announce(latestResult() + QLatin1Char(' ') + tr("Run finished."));
-        return;
-    }
-    rollDie(experiment::Die::Large);
-    rollDie(experiment::Die::Small);
-    recordThrow();
-    // A screen reader hears how the run goes every hundred experiments, not at every tick.
-    if (record.experimentCount % 100 == 0) {
-        //: announced to a screen reader every hundred experiments of a run: count, ratio
-        announce(tr("%1 experiments, ratio %2.")
-                     .arg(record.experimentCount)
-                     .arg(text(experiment::ratioText(record.oddCount, record.experimentCount))));
-    }
-}
-
-void ExperimentWindow::stopRun() {
-    applyButtonStep(Step::Stop);
-    runTimer_->stop();
-    //: announced to a screen reader when an automatic run is stopped
-    announce(latestResult() + QLatin1Char(' ') + tr("Stopped."));
-}
-
-void ExperimentWindow::recordThrow() {
-    // At the counter's 16-bit limit nothing more is recorded, and nothing changes.
-    if (tally_.record(faces_.at(0), faces_.at(1))) {
-        showTally();
+void ExperimentWindow::showFace(experiment::Die die, int face) {
+    auto& pictures = die == experiment::Die::Large ? largeDieFaces_ : smallDieFaces_;
+    for (std::size_t i = 0; i < pictures.size(); ++i) {
+        pictures.at(i)->setVisible(static_cast<int>(i) == face - 1);
     }
 }
 
 void ExperimentWindow::showTally() {
+    const experiment::Tally& tally = session_->tally();
     for (int large = 1; large <= experiment::kFaces; ++large) {
         for (int small = 1; small <= experiment::kFaces; ++small) {
             platform::showOnSpokenLabel(
                 cells_.at(large - 1).at(small - 1),
-                text(experiment::counterText(tally_.pairCount(large, small))));
+                text(experiment::counterText(tally.pairCount(large, small))));
         }
     }
-    const experiment::ExperimentRecord& record = tally_.record();
+    const experiment::ExperimentRecord& record = tally.record();
     platform::showOnSpokenLabel(countLabel_, text(experiment::counterText(record.experimentCount)));
     platform::showOnSpokenLabel(oddCountLabel_, text(experiment::counterText(record.oddCount)));
     platform::showOnSpokenLabel(
         ratioLabel_, text(experiment::ratioText(record.oddCount, record.experimentCount)));
-}
-
-QString ExperimentWindow::latestResult() const {
-    const experiment::ExperimentRecord& record = tally_.record();
-    const int count = record.experimentCount;
-    const QString ratio = text(experiment::ratioText(record.oddCount, count));
-    QString totals =
-        count == 1
-            //: announced after a result: the odd count, the ratio
-            ? tr("1 experiment, %1 odd, ratio %2.").arg(record.oddCount).arg(ratio)
-            //: announced after a result: the count, the odd count, the ratio
-            : tr("%1 experiments, %2 odd, ratio %3.").arg(count).arg(record.oddCount).arg(ratio);
-    if (tally_.throws().empty()) {
-        return totals;
-    }
-    const experiment::Throw& last = tally_.throws().back();
-    const QString faces = experiment::isOddPair(last.large, last.small)
-                              //: announced after a throw: its two faces
-                              ? tr("Large %1, small %2: odd product.")
-                              //: announced after a throw: its two faces
-                              : tr("Large %1, small %2: even product.");
-    return faces.arg(last.large).arg(last.small) + QLatin1Char(' ') + totals;
-}
-
-void ExperimentWindow::announce(const QString& text) {
-    services_.announcer->announce(this, text);
 }
 
 void ExperimentWindow::playChime(const QString& fileName) {
@@ -346,28 +231,7 @@ void ExperimentWindow::playChime(const QString& fileName) {
 
 void ExperimentWindow::startAfresh() {
     playChime(QStringLiteral("pinpon.wav"));
-    tally_.reset();
-    showTally();
-    applyButtonStep(Step::Init);
-    //: announced to a screen reader after Init
-    announce(tr("Started afresh."));
-}
-
-void ExperimentWindow::replaceThrows(const std::vector<experiment::Faces>& throws) {
-    tally_.reset();
-    for (const experiment::Faces& faces : throws) {
-        tally_.record(faces.large, faces.small);
-    }
-    // The dice show the last throw, as they would after throwing it by hand.
-    if (!throws.empty()) {
-        showFace(experiment::Die::Large, throws.back().large);
-        showFace(experiment::Die::Small, throws.back().small);
-    }
-    showTally();
-    applyButtonStep(Step::Opened);
-    //: announced to a screen reader after throws were opened from files
-    announce(tr("Throws opened.") + QLatin1Char(' ') + latestResult());
-    stopAtTheLimit();
+    session_->startAfresh();
 }
 
 void ExperimentWindow::showHelp() {
@@ -383,7 +247,8 @@ void ExperimentWindow::showGraph() {
     hide();
     if (graph_ == nullptr) {
         graph_ = new GraphWindow(
-            tally_, *activation_, {*services_.clipboard, *services_.fileDialog, *services_.notice},
+            session_->tally(), *activation_,
+            {*services_.clipboard, *services_.fileDialog, *services_.notice},
             [results = results_] { return results->page(); },
             [results = results_](QWidget* owner) { results->openClassResults(owner); });
         connect(graph_, &GraphWindow::closed, this, [this] {
@@ -398,9 +263,7 @@ void ExperimentWindow::showGraph() {
 void ExperimentWindow::exitProgram() {
     // Nothing may move behind the notice: the frame's close can come while the dice spin or
     // a run goes, and a tick during the notice would record inside this handler.
-    largeDieTimer_->stop();
-    smallDieTimer_->stop();
-    runTimer_->stop();
+    session_->halt();
     playChime(QStringLiteral("endpinpon.wav"));
     services_.notice->inform(this, tr("Pellorin"), tr("This software will exit."));
     services_.endProgram();

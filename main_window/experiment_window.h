@@ -10,18 +10,17 @@
 #include "button_states.h"
 #include "control_table.h"
 #include "experiment_services.h"
-#include "tally.h"
-#include "throws_csv.h"
+#include "experiment_session.h"
 
 class QLabel;
 class QPushButton;
-class QTimer;
 class ExperimentResults;
 class GraphWindow;
 class HelpWindow;
 
-// The experiment window: the dice, the table of face pairs, the summary and the buttons.
-// It lives as long as the program, and opens the graph and help windows.
+// The experiment window: the dice, the table of face pairs, the summary and the buttons, a
+// view of the experiment session it holds. It lives as long as the program, and opens the
+// graph and help windows.
 class ExperimentWindow : public QWidget {
     Q_OBJECT
 public:
@@ -29,7 +28,8 @@ public:
                               QWidget* parent = nullptr);
     ~ExperimentWindow() override;
 
-    [[nodiscard]] const experiment::Tally& tally() const { return tally_; }
+    // The experiment this window shows and commands.
+    [[nodiscard]] experiment::ExperimentSession* session() const { return session_; }
     [[nodiscard]] GraphWindow* graphWindow() const;
     [[nodiscard]] HelpWindow* helpWindow() const { return help_.get(); }
     // What the results can be made into, and where throws come back from.
@@ -38,29 +38,16 @@ public:
     [[nodiscard]] QPushButton* button(buttons::Button which) const;
     [[nodiscard]] QLabel* valueLabel(controls::Value which) const;
     [[nodiscard]] QLabel* cell(int large, int small) const;
-    [[nodiscard]] QTimer* timer(controls::Timer which) const;
     // The picture of a die's face: `face` 1 to 6.
     [[nodiscard]] QWidget* dieFace(experiment::Die die, int face) const;
 
-    // The window became the active one: both dice show face 1, and only the buttons that
-    // make sense at rest are usable.
+    // The window became the active one: the session's activation step.
     void onActivated();
-    // The manual experiment: "Throw the dice", the spinning dice, "Stop the dice".
-    void throwDice();
-    void rollLargeDie();
-    void rollSmallDie();
-    void stopDice();
-    // The automatic run: "Automatic", one experiment a tick, "Stop".
-    void startRun();
-    void runStep();
-    void stopRun();
-    // The commands: "Init", "Graph display", "Help", "Exit".
+    // The commands of the window itself: "Init", "Graph display", "Help", "Exit".
     void startAfresh();
     void showGraph();
     void showHelp();
     void exitProgram();
-    // Throws opened from files replace the experiment, as if thrown by hand.
-    void replaceThrows(const std::vector<experiment::Faces>& throws);
 
 protected:
     // Closing the window through its frame ends the program as "Exit" does: hiding it would
@@ -73,31 +60,16 @@ protected:
 
 private:
     void buildControls();
+    void connectButtons();
     void applyButtonStep(buttons::Step step);
-    void rollDie(experiment::Die die);
-    void showFace(experiment::Die die, std::int16_t face);
-    // Records the faces the dice show as one experiment, and shows the tally.
-    void recordThrow();
-    // At the count's limit the throw buttons are disabled, and the pupil is told why.
-    void stopAtTheLimit();
+    void showFace(experiment::Die die, int face);
     void showTally();
-    // The latest experiment and the totals, as a screen reader announces them.
-    [[nodiscard]] QString latestResult() const;
-    void announce(const QString& text);
     void playChime(const QString& fileName);
-    [[nodiscard]] bool diceOrRunMoving() const;
 
     ExperimentServices services_;
-    experiment::DieRoller roller_;
-    experiment::Tally tally_;
-    // The faces the dice show, large then small.
-    std::array<std::int16_t, 2> faces_{};
-
+    experiment::ExperimentSession* session_;
     platform::ActivationTracker* activation_;
     ExperimentResults* results_;
-    QTimer* largeDieTimer_ = nullptr;
-    QTimer* smallDieTimer_ = nullptr;
-    QTimer* runTimer_ = nullptr;
     std::array<QPushButton*, buttons::kButtonCount> buttons_{};
     // Indexed by face - 1.
     std::array<QWidget*, experiment::kFaces> largeDieFaces_{};

@@ -317,50 +317,6 @@
         <translation>大サイコロの目 %1 の行</translation>
     </message>
     <message>
-        <source>Run finished.</source>
-        <extracomment>announced to a screen reader after the last experiment of an automatic run</extracomment>
-        <translation>自動の実験が終わりました。</translation>
-    </message>
-    <message>
-        <source>%1 experiments, ratio %2.</source>
-        <extracomment>announced to a screen reader every hundred experiments of a run: count, ratio</extracomment>
-        <translation>実験 %1 回、割合 %2。</translation>
-    </message>
-    <message>
-        <source>Stopped.</source>
-        <extracomment>announced to a screen reader when an automatic run is stopped</extracomment>
-        <translation>停止しました。</translation>
-    </message>
-    <message>
-        <source>1 experiment, %1 odd, ratio %2.</source>
-        <extracomment>announced after a result: the odd count, the ratio</extracomment>
-        <translation>実験 1 回、奇数 %1 回、割合 %2。</translation>
-    </message>
-    <message>
-        <source>%1 experiments, %2 odd, ratio %3.</source>
-        <extracomment>announced after a result: the count, the odd count, the ratio</extracomment>
-        <translation>実験 %1 回、奇数 %2 回、割合 %3。</translation>
-    </message>
-    <message>
-        <source>Large %1, small %2: odd product.</source>
-        <extracomment>announced after a throw: its two faces</extracomment>
-        <translation>大 %1・小 %2：積は奇数。</translation>
-    </message>
-    <message>
-        <source>Large %1, small %2: even product.</source>
-        <translation>大 %1・小 %2：積は偶数。</translation>
-    </message>
-    <message>
-        <source>Started afresh.</source>
-        <extracomment>announced to a screen reader after Init</extracomment>
-        <translation>初期化しました。</translation>
-    </message>
-    <message>
-        <source>Throws opened.</source>
-        <extracomment>announced to a screen reader after throws were opened from files</extracomment>
-        <translation>記録を開きました。</translation>
-    </message>
-    <message>
         <source>The window has counted %1 experiments, the most it can count: no further throw would be counted. &quot;Init&quot; starts afresh; &quot;Class results...&quot; in the menu pools any number of saved files.</source>
         <translation>この画面で数えられる%1回まで実験しました。これ以上投げても数えられません。「初期化」で初めからやり直せます。メニューの「クラスの結果...」なら、保存した記録ファイルをいくつでも合わせて見られます。</translation>
     </message>
@@ -665,6 +621,53 @@
         <source>%1 was not opened: line %2: %3</source>
         <extracomment>a refused file: %1 the file, %2 the line, %3 what is wrong there</extracomment>
         <translation>%1 を開けませんでした（%2行目：%3）</translation>
+    </message>
+</context>
+<context>
+    <name>experiment::ExperimentSession</name>
+    <message>
+        <source>Run finished.</source>
+        <extracomment>announced to a screen reader after the last experiment of an automatic run</extracomment>
+        <translation>自動の実験が終わりました。</translation>
+    </message>
+    <message>
+        <source>%1 experiments, ratio %2.</source>
+        <extracomment>announced to a screen reader every hundred experiments of a run: count, ratio</extracomment>
+        <translation>実験 %1 回、割合 %2。</translation>
+    </message>
+    <message>
+        <source>Stopped.</source>
+        <extracomment>announced to a screen reader when an automatic run is stopped</extracomment>
+        <translation>停止しました。</translation>
+    </message>
+    <message>
+        <source>Started afresh.</source>
+        <extracomment>announced to a screen reader after Init</extracomment>
+        <translation>初期化しました。</translation>
+    </message>
+    <message>
+        <source>Throws opened.</source>
+        <extracomment>announced to a screen reader after throws were opened from files</extracomment>
+        <translation>記録を開きました。</translation>
+    </message>
+    <message>
+        <source>1 experiment, %1 odd, ratio %2.</source>
+        <extracomment>announced after a result: the odd count, the ratio</extracomment>
+        <translation>実験 1 回、奇数 %1 回、割合 %2。</translation>
+    </message>
+    <message>
+        <source>%1 experiments, %2 odd, ratio %3.</source>
+        <extracomment>announced after a result: the count, the odd count, the ratio</extracomment>
+        <translation>実験 %1 回、奇数 %2 回、割合 %3。</translation>
+    </message>
+    <message>
+        <source>Large %1, small %2: odd product.</source>
+        <extracomment>announced after a throw: its two faces</extracomment>
+        <translation>大 %1・小 %2：積は奇数。</translation>
+    </message>
+    <message>
+        <source>Large %1, small %2: even product.</source>
+        <translation>大 %1・小 %2：積は偶数。</translation>
     </message>
 </context>
 <context>

@@ -113,14 +113,14 @@ TEST(ExperimentResults, OpenedThrowsGiveBackTheWindowThatSavedThemAndPool) {
     pupil.start();
     for (int n = 0; n < 5; ++n) {
         if (n == 3) {
-            pupil.window->startRun();
-            while (pupil.window->tally().record().experimentCount < 1000) {
-                pupil.window->runStep();
+            pupil.window->session()->startRun();
+            while (pupil.window->session()->tally().record().experimentCount < 1000) {
+                pupil.window->session()->runStep();
             }
-            pupil.window->stopRun();
+            pupil.window->session()->stopRun();
         }
-        pupil.window->throwDice();
-        pupil.window->stopDice();
+        pupil.window->session()->throwDice();
+        pupil.window->session()->stopDice();
     }
     pupil.dialog->answer = saved;
     pupil.window->results()->saveThrows();
@@ -224,7 +224,7 @@ TEST(ExperimentResults, OpeningRefusesEveryHostileFileAndChangesNothing) {
         ASSERT_EQ(teacher.notice->shown.size(), shown + 1) << names;
         notices += QString(teacher.notice->shown.back().text).replace(folder.path(), "…") + "\n";
         EXPECT_EQ(windowPicture(teacher.window.get()), before) << names;
-        EXPECT_EQ(teacher.window->tally().throws().size(), 1U);
+        EXPECT_EQ(teacher.window->session()->tally().throws().size(), 1U);
     }
     expectGolden(notices, "refused-throws.txt");
     // The other side of the limit: 32767 throws in all are opened, and as no further throw

@@ -46,7 +46,7 @@ TEST(ExperimentWindowControls, KeepTheirDesignedMakeUp) {
     EXPECT_EQ(harness.window->minimumSize(), harness.window->maximumSize());
     for (const auto& [timer, interval] :
          {std::pair{Timer::LargeDie, 50}, {Timer::SmallDie, 50}, {Timer::Run, 100}}) {
-        const QTimer* found = harness.window->timer(timer);
+        const QTimer* found = harness.window->session()->timer(timer);
         EXPECT_EQ(found->interval() * 10 + found->timerType(), interval * 10 + Qt::PreciseTimer);
     }
     harness.window->showGraph();
@@ -68,7 +68,7 @@ TEST(ExperimentWindowChimes, InitHelpAndExitEachSoundTheirChimeOnceAndExitStopsA
         harness.window->showGraph();
         harness.window->startAfresh();
         harness.window->showHelp();
-        run ? harness.window->startRun() : harness.window->throwDice();
+        run ? harness.window->session()->startRun() : harness.window->session()->throwDice();
         bool moving = true;
         harness.notice->whileShown = [&] {
             moving = harness.moving(Timer::LargeDie) || harness.moving(Timer::SmallDie) ||

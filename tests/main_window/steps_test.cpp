@@ -28,7 +28,7 @@ std::function<void(const WindowHarness&)> click(Button b) {
 std::function<void(const WindowHarness&)> ticks(int count) {
     return [count](const WindowHarness& h) {
         for (int i = 0; i != count && h.moving(Timer::Run); ++i) {
-            h.window->runStep();
+            h.window->session()->runStep();
         }
     };
 }
@@ -213,8 +213,8 @@ TEST(Steps, HundredThousandRandomActsKeepEveryRuleAndNeverGetStuck) {
             h->start();
             ++programs;
             for (int n = 0; programs == 1 && n < std::numeric_limits<std::int16_t>::max(); ++n) {
-                h->window->throwDice();
-                h->window->stopDice();
+                h->window->session()->throwDice();
+                h->window->session()->stopDice();
             }
             count = h->value(Value::ExperimentCount).toInt();
             for (int cell = 0; cell < 36; ++cell) {
@@ -248,7 +248,7 @@ TEST(Steps, HundredThousandRandomActsKeepEveryRuleAndNeverGetStuck) {
                     (ratio.size() == 5 && ratio.at(1) == '.' &&
                      std::abs(ratio.toDouble() - (count > 0 ? 1.0 * odd / count : 0)) < 0.0005001))
             << ratio;
-        const experiment::ExperimentRecord& record = h->window->tally().record();
+        const experiment::ExperimentRecord& record = h->window->session()->tally().record();
         for (int n = record.experimentCount + 1; n <= experiment::kExperimentLimit; ++n) {
             ASSERT_EQ(record.ratioHistory.at(n), 0.0F) << n;
         }

@@ -52,7 +52,7 @@ struct WindowHarness {
         announcer = static_cast<RecordingAnnouncer*>(services.announcer.get());
         window = std::make_unique<ExperimentWindow>(std::move(services));
         for (const auto which : {Timer::LargeDie, Timer::SmallDie, Timer::Run}) {
-            window->timer(which)->installEventFilter(&stillTime);
+            window->session()->timer(which)->installEventFilter(&stillTime);
         }
     }
 
@@ -67,7 +67,9 @@ struct WindowHarness {
     [[nodiscard]] QString cell(int large, int small) const {
         return window->cell(large, small)->text();
     }
-    [[nodiscard]] bool moving(Timer which) const { return window->timer(which)->isActive(); }
+    [[nodiscard]] bool moving(Timer which) const {
+        return window->session()->timer(which)->isActive();
+    }
     [[nodiscard]] Buttons usableButtons() const {
         Buttons usable;
         for (std::size_t i = 0; i < buttons::kButtonCount; ++i) {
@@ -87,16 +89,16 @@ struct WindowHarness {
     }
     // A tick of each die's timer.
     void rollBothDice() const {
-        window->rollLargeDie();
-        window->rollSmallDie();
+        window->session()->rollDie(experiment::Die::Large);
+        window->session()->rollDie(experiment::Die::Small);
     }
     // One manual experiment with the given faces.
     void throwManually(int large, int small) const {
-        window->throwDice();
+        window->session()->throwDice();
         random->queueFace(large);
         random->queueFace(small);
         rollBothDice();
-        window->stopDice();
+        window->session()->stopDice();
     }
 
     ScriptedRandom* random = nullptr;
