@@ -32,4 +32,19 @@ struct StepSettings {
 
 const StepSettings& settingsFor(Step step);
 
+// Which buttons are usable and whether the results can be taken away, as the steps have left
+// them: at first everything is.
+class ButtonStates {
+public:
+    void apply(Step step);
+    [[nodiscard]] bool usable(Button button) const {
+        return usable_.at(static_cast<std::size_t>(button));
+    }
+    [[nodiscard]] bool takeAway() const { return takeAway_; }
+
+private:
+    std::array<bool, kButtonCount> usable_{true, true, true, true, true, true, true, true};
+    bool takeAway_ = true;
+};
+
 }  // namespace buttons

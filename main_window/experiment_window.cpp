@@ -167,23 +167,22 @@ QWidget* ExperimentWindow::dieFace(experiment::Die die, int face) const {
 }
 
 void ExperimentWindow::applyButtonStep(Step step) {
-    const buttons::StepSettings& settings = buttons::settingsFor(step);
+    buttonStates_.apply(step);
     // Buttons are enabled first; the focus moves to the step's button before the focused one
     // is disabled, so that the keyboard (and a screen reader) never passes through another.
-    for (const buttons::Setting setting : {buttons::Setting::On, buttons::Setting::Off}) {
+    for (const bool enabling : {true, false}) {
         for (std::size_t i = 0; i < buttons_.size(); ++i) {
-            if (settings.buttons.at(i) != setting) {
+            QPushButton* shown = buttons_.at(i);
+            if (buttonStates_.usable(Button(i)) != enabling || shown->isEnabled() == enabling) {
                 continue;
             }
-            if (setting == buttons::Setting::Off && buttons_.at(i)->hasFocus()) {
-                button(settings.focus)->setFocus(Qt::OtherFocusReason);
+            if (!enabling && shown->hasFocus()) {
+                button(buttons::settingsFor(step).focus)->setFocus(Qt::OtherFocusReason);
             }
-            buttons_.at(i)->setEnabled(setting == buttons::Setting::On);
+            shown->setEnabled(enabling);
         }
     }
-    if (settings.takeAway != buttons::Setting::Kept) {
-        results_->menu()->setAvailable(settings.takeAway == buttons::Setting::On);
-    }
+    results_->menu()->setAvailable(buttonStates_.takeAway());
 }
 
 void ExperimentWindow::onActivated() {

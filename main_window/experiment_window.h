@@ -68,6 +68,7 @@ private:
 
     ExperimentServices services_;
     experiment::ExperimentSession* session_;
+    buttons::ButtonStates buttonStates_;
     platform::ActivationTracker* activation_;
     ExperimentResults* results_;
     std::array<QPushButton*, buttons::kButtonCount> buttons_{};
