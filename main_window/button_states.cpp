@@ -31,8 +31,9 @@ const StepSettings& settingsFor(Step step) {
 void ButtonStates::apply(Step step) {
     const StepSettings& settings = settingsFor(step);
     for (std::size_t i = 0; i < usable_.size(); ++i) {
-        usable_.at(i) = settings.buttons.at(i) == Setting::Kept ? usable_.at(i)
-                                                                : settings.buttons.at(i) == Setting::On;
+        usable_.at(i) = settings.buttons.at(i) == Setting::Kept
+                            ? usable_.at(i)
+                            : settings.buttons.at(i) == Setting::On;
     }
     takeAway_ = settings.takeAway == Setting::Kept ? takeAway_ : settings.takeAway == Setting::On;
 }

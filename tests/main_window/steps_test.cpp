@@ -5,11 +5,8 @@
 #include <QRegularExpression>
 #include <QTest>
 #include <functional>
-#include <iostream>
 #include <map>
-#include <random>
 
-#include "mixing_generator.h"
 #include "support/window_harness.h"
 
 namespace {
@@ -123,27 +120,16 @@ const QString kFinished =
     "Exit Init GraphDisplay Help Results | 1000 1000 1.000 | 11:1000 | E | - | 11";
 
 // From start-up, each script of acts (with the faces the dice show, in the order they are
-// rolled) leads to its state.
+// rolled) leads to what the window shows; the rules of the experiment alone are the
+// session's steps (session_steps_test.cpp).
 TEST(Steps, LeadToTheirState) {
     const std::vector<std::tuple<const char*, const char*, const char*, QString>> sequences = {
         {"start-up", "", "", kReady + " | - | - | E | - | 11"},
-        {"Throw spins both dice", "", "T", "StopDice | - | - | E | 12 | 11"},
-        {"Stop the dice records the faces shown", "1135", "TRD", kReady + kOneThrow + "35"},
-        {"the throw shows new faces, which Stop records", "35", "TD", kReady + kOneThrow + "35"},
+        {"the window shows the faces Stop the dice records", "1135", "TRD",
+         kReady + kOneThrow + "35"},
+        {"the window shows a run to its end", "", "AK", kFinished},
         {"Return clicks at once: a click right after it finds the buttons set", "", "EAw",
          "StopDice | - | - | E | 12 | 11"},
-        {"Automatic starts the run", "", "A", "Stop | - | - | E | 3 | 11"},
-        {"Stop ends the run", "112235", "AkkkS",
-         kReady + " | 3 2 0.667 | 11:1 22:1 35:1 | E | - | 35"},
-        {"a run continues from the count", "112213", "TRDAkS",
-         kReady + " | 2 1 0.500 | 13:1 22:1 | E | - | 13"},
-        {"the tick of the 1000th experiment leaves the run going", "", "A9k",
-         "Stop | 1000 1000 1.000 | 11:1000 | E | 3 | 11"},
-        {"the next tick ends the run", "", "A9kk", kFinished},
-        {"Stop between them leaves Automatic usable", "", "A9kS",
-         kReady + " | 1000 1000 1.000 | 11:1000 | E | - | 11"},
-        {"Automatic at 1000 ends at its first tick", "", "A9kSAk", kFinished},
-        {"a run to its end", "", "AK", kFinished},
         {"Init starts afresh", "1122", "TRDI", kAfterInit + " | 0 0 0.000 | - | E | - | 22"},
         {"Graph display replaces the window", "", "G", kReady + " | - | - | G | - | 11"},
         {"the graph's Close brings it back activated", "1135", "TRDGg", kReady + kOneThrow + "11"},
@@ -152,10 +138,8 @@ TEST(Steps, LeadToTheirState) {
         {"the help's Close activates the window after Init", "", "IHh",
          kReady + " | 0 0 0.000 | - | E | - | 11"},
         {"the help's frame close only hides it", "", "He", kReady + " | - | - | E | - | 11"},
-        {"activation leaves spinning dice stoppable", "", "TV", "StopDice | - | - | E | 12 | 11"},
         {"coming back from another program is no activation", "35", "TDF",
          kReady + kOneThrow + "35"},
-        {"activation leaves a run stoppable", "46", "AkV", "Stop | 1 0 0.000 | 46:1 | E | 3 | 46"},
     };
     for (const auto& [name, faces, acts, state] : sequences) {
         const WindowHarness harness;
@@ -189,86 +173,6 @@ TEST(Steps, ARunByKeyboardIsHeardEveryHundredAndEndsOnTheGraphButton) {
                   "Large 1, small 1: odd product. 1000 experiments, 1000 odd, ratio 1.000. "
                   "Run finished.");
     EXPECT_EQ(harness.window->focusWidget(), harness.button(Button::GraphDisplay));
-}
-
-// Random acts, ticks dominating as in real time, Init and Stop rare enough for runs to reach
-// 1000 now and then, Exit rarer still; the first program starts at the counter's 16-bit
-// limit, past which no throw counts. After every act the window shows the test's own count of the
-// faces it recorded (a count one higher: the faces shown were recorded), the ratio is the nearest
-// thousandth, the history has no entry past the count, and the user is never stuck.
-TEST(Steps, HundredThousandRandomActsKeepEveryRuleAndNeverGetStuck) {
-    const std::string letters = "ADSXIGHTRkVgfhe";
-    const std::vector<double> weights = {3, 4, 0.4, 0.03, 0.3, 2, 2, 4, 12, 60, 3, 1.5, 1.5, 1, 1};
-    std::mt19937 rng(20221207);  // NOLINT(cert-msc32-c,cert-msc51-cpp): fixed on purpose
-    std::discrete_distribution<std::size_t> pick(weights.begin(), weights.end());
-    std::unique_ptr<WindowHarness> h;
-    std::array<int, 36> cells{};
-    int count = 0;
-    int programs = 0;
-    std::set<Buttons> states;
-    for (int i = 0; i < 100000 && !HasFatalFailure(); ++i) {
-        if (h == nullptr || h->programEnds > 0) {
-            h = std::make_unique<WindowHarness>(
-                std::make_unique<experiment::MixingGenerator>(rng()));
-            h->start();
-            ++programs;
-            for (int n = 0; programs == 1 && n < std::numeric_limits<std::int16_t>::max(); ++n) {
-                h->window->session()->throwDice();
-                h->window->session()->stopDice();
-            }
-            count = h->value(Value::ExperimentCount).toInt();
-            for (int cell = 0; cell < 36; ++cell) {
-                cells.at(cell) = h->cell(cell / 6 + 1, cell % 6 + 1).toInt();
-            }
-        }
-        act(*h, letters.at(pick(rng)));
-        if (h->programEnds > 0) {
-            continue;
-        }
-        const QString shownCount = h->value(Value::ExperimentCount);
-        if (shownCount == "0") {
-            cells = {};
-            count = 0;
-        } else if (shownCount.toInt() == count + 1) {
-            const QString faces = h->facesShown();
-            ++cells.at((faces.at(0).digitValue() - 1) * 6 + faces.at(1).digitValue() - 1);
-            ++count;
-        }
-        const bool written = !shownCount.isEmpty();
-        int odd = 0;
-        for (int cell = 0; cell < 36; ++cell) {
-            odd += cell / 6 % 2 == 0 && cell % 6 % 2 == 0 ? cells.at(cell) : 0;
-            ASSERT_EQ(h->cell(cell / 6 + 1, cell % 6 + 1),
-                      written ? QString::number(cells.at(cell)) : QString());
-        }
-        ASSERT_EQ(shownCount + " " + h->value(Value::OddCount),
-                  written ? QString("%1 %2").arg(count).arg(odd) : " ");
-        const QString ratio = h->value(Value::Ratio);
-        ASSERT_TRUE(!written ||
-                    (ratio.size() == 5 && ratio.at(1) == '.' &&
-                     std::abs(ratio.toDouble() - (count > 0 ? 1.0 * odd / count : 0)) < 0.0005001))
-            << ratio;
-        const experiment::ExperimentRecord& record = h->window->session()->tally().record();
-        for (int n = record.experimentCount + 1; n <= experiment::kExperimentLimit; ++n) {
-            ASSERT_EQ(record.ratioHistory.at(n), 0.0F) << n;
-        }
-        // The user can always get on: through a shown button whose press does something (Stop
-        // the dice usable exactly while the dice spin, Stop only while a run goes), a run that
-        // ends by itself, or a window that leads back to the experiment window.
-        const Buttons usable = h->usableButtons();
-        ASSERT_EQ(usable.count(Button::StopDice) == 1,
-                  h->moving(Timer::LargeDie) && h->moving(Timer::SmallDie));
-        ASSERT_TRUE(usable.count(Button::Stop) == 0 || h->moving(Timer::Run));
-        ASSERT_TRUE(shown(*h, 0) == nullptr
-                        ? shown(*h, 1) || shown(*h, 2)
-                        : h->moving(Timer::Run) || usable.count(Button::Init) ||
-                              usable.count(Button::StopDice) || usable.count(Button::Stop));
-        states.insert(usable);
-    }
-    std::cout << "100000 random acts, " << programs << " program runs\n";
-    // Ready, spinning, running, after Init, and a run that finished by itself at 1000.
-    EXPECT_EQ(states.size(), 5U);
-    EXPECT_EQ(states.count({Button::Exit, Button::Init, Button::GraphDisplay, Button::Help}), 1U);
 }
 
 }  // namespace
