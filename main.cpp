@@ -2,10 +2,10 @@
 #include <QApplication>
 #include <QTextStream>
 
-#include "class_command.h"
-#include "command_line.h"
-#include "experiment_window.h"
-#include "language.h"
+#include "class_window/class_command.h"
+#include "main_window/experiment_window.h"
+#include "platform/command_line.h"
+#include "platform/language.h"
 
 int main(int argc, char* argv[]) {
     QApplication::setApplicationName(QStringLiteral("pellorin"));

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "face_pictures.h"
+#include "assets/face_pictures.h"
 
 #include <QPainter>
 #include <QPoint>

@@ -10,7 +10,7 @@
 #include <cstdio>
 #include <vector>
 
-#include "face_pictures.h"
+#include "assets/face_pictures.h"
 
 namespace {
 

@@ -6,8 +6,8 @@
 #include <QApplication>
 #include <QtGlobal>
 
-#include "mixing_generator.h"
-#include "system_clock.h"
+#include "experiment_core/mixing_generator.h"
+#include "platform/system_clock.h"
 
 namespace {
 
@@ -50,9 +50,10 @@ private:
 
 std::unique_ptr<ExperimentWindow> makeBenchWindow(const QStringList& filesToOpen) {
     return std::make_unique<ExperimentWindow>(ExperimentServices{
-        std::make_unique<platform::SystemClock>(), std::make_unique<experiment::MixingGenerator>(),
-        std::make_unique<SilentSound>(), std::make_unique<SilentNotice>(),
-        std::make_unique<take_away::SystemClipboard>(), std::make_unique<ChosenFiles>(filesToOpen),
+        std::make_unique<platform::SystemClock>(),
+        std::make_unique<experiment_core::MixingGenerator>(), std::make_unique<SilentSound>(),
+        std::make_unique<SilentNotice>(), std::make_unique<take_away::SystemClipboard>(),
+        std::make_unique<ChosenFiles>(filesToOpen),
         std::make_unique<platform::AccessibleAnnouncer>(), [] {}});
 }
 

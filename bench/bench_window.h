@@ -3,7 +3,7 @@
 
 #include <memory>
 
-#include "experiment_window.h"
+#include "main_window/experiment_window.h"
 
 // The experiment window with the real clock and generator, silent sound and notice (which
 // answers Yes), and a file dialog that opens `filesToOpen` and saves nowhere.

@@ -10,8 +10,8 @@
 #include <random>
 
 #include "bench_window.h"
-#include "class_window.h"
-#include "number_text.h"
+#include "class_window/class_window.h"
+#include "experiment_core/number_text.h"
 
 namespace {
 
@@ -31,7 +31,7 @@ QStringList writeClass(const QTemporaryDir& folder, int pupils, int throws) {
             const int oddHere = large % 2 * (small % 2);
             odd += oddHere;
             file << n << ',' << large << ',' << small << ',' << oddHere << ',' << odd << ','
-                 << experiment::ratioText(odd, n) << "\r\n";
+                 << experiment_core::ratioText(odd, n) << "\r\n";
         }
     }
     return files;

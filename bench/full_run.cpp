@@ -14,7 +14,7 @@ int main(int argc, char* argv[]) {
     const auto window = makeBenchWindow();
     window->show();
     QApplication::processEvents();
-    auto* run = window->session()->timer(controls::Timer::Run);
+    auto* run = window->session()->timer(main_window::Timer::Run);
 
     QElapsedTimer elapsed;
     QTimer watch;
@@ -30,6 +30,7 @@ int main(int argc, char* argv[]) {
     const double seconds = static_cast<double>(elapsed.nsecsElapsed()) / 1e9;
     std::printf("Full automatic run: %d experiments in %.2f s (1001 ticks of 100 ms: 100.10 s)\n",
                 window->session()->tally().record().experimentCount, seconds);
-    return window->session()->tally().record().experimentCount == experiment::kExperimentLimit ? 0
-                                                                                               : 1;
+    return window->session()->tally().record().experimentCount == experiment_core::kExperimentLimit
+               ? 0
+               : 1;
 }

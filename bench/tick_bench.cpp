@@ -7,19 +7,19 @@
 #include <QTimer>
 
 #include "bench_window.h"
-#include "experiment_results.h"
-#include "graph_window.h"
-#include "results_text.h"
+#include "experiment_core/results_text.h"
+#include "graph_window/graph_window.h"
+#include "main_window/experiment_results.h"
 
 namespace {
 
 // Starts the window's run again once it has reached the limit, outside the timing.
 void restartAtTheLimit(benchmark::State& state, ExperimentWindow& window) {
-    if (window.session()->tally().record().experimentCount >= experiment::kExperimentLimit) {
+    if (window.session()->tally().record().experimentCount >= experiment_core::kExperimentLimit) {
         state.PauseTiming();
         window.startAfresh();
         window.session()->startRun();
-        window.session()->timer(controls::Timer::Run)->stop();
+        window.session()->timer(main_window::Timer::Run)->stop();
         state.ResumeTiming();
     }
 }
@@ -30,7 +30,7 @@ void automaticTick(benchmark::State& state, bool repaint) {
     QApplication::processEvents();
     window->session()->startRun();
     // The benchmark drives the ticks itself.
-    window->session()->timer(controls::Timer::Run)->stop();
+    window->session()->timer(main_window::Timer::Run)->stop();
     for (auto _ : state) {  // NOLINT(clang-analyzer-deadcode.DeadStores)
         window->session()->runStep();
         if (repaint) {
@@ -53,8 +53,8 @@ void BM_ManualRecordWithRepaint(benchmark::State& state) {
     QApplication::processEvents();
     for (auto _ : state) {  // NOLINT(clang-analyzer-deadcode.DeadStores)
         window->session()->throwDice();
-        window->session()->rollDie(experiment::Die::Large);
-        window->session()->rollDie(experiment::Die::Small);
+        window->session()->rollDie(experiment_core::Die::Large);
+        window->session()->rollDie(experiment_core::Die::Small);
         window->session()->stopDice();
         window->repaint();
         restartAtTheLimit(state, *window);
@@ -62,8 +62,8 @@ void BM_ManualRecordWithRepaint(benchmark::State& state) {
 }
 
 void BM_GraphOfAThousandExperiments(benchmark::State& state) {
-    experiment::Tally tally;
-    for (int n = 1; n <= experiment::kExperimentLimit; ++n) {
+    experiment_core::Tally tally;
+    for (int n = 1; n <= experiment_core::kExperimentLimit; ++n) {
         tally.record(static_cast<std::int16_t>(n % 6 + 1),
                      static_cast<std::int16_t>(n * 7 % 6 + 1));
     }
@@ -82,15 +82,15 @@ void BM_OpenThirtyFilesOfAThousandThrows(benchmark::State& state) {
     QStringList files;
     for (int pupil = 1; pupil <= 30; ++pupil) {
         const auto window = makeBenchWindow();
-        for (int n = 0; n < experiment::kExperimentLimit; ++n) {
+        for (int n = 0; n < experiment_core::kExperimentLimit; ++n) {
             window->session()->throwDice();
             window->session()->stopDice();
         }
         files << folder.filePath(QStringLiteral("pupil-%1.csv").arg(pupil));
         QFile file(files.last());
         if (!file.open(QIODevice::WriteOnly) ||
-            file.write(
-                QByteArray::fromStdString(experiment::throwsCsv(window->session()->tally()))) < 0) {
+            file.write(QByteArray::fromStdString(
+                experiment_core::throwsCsv(window->session()->tally()))) < 0) {
             state.SkipWithError("cannot write the files");
             return;
         }
@@ -102,7 +102,8 @@ void BM_OpenThirtyFilesOfAThousandThrows(benchmark::State& state) {
         window->results()->openThrows();
         window->repaint();
     }
-    if (window->session()->tally().record().experimentCount != 30 * experiment::kExperimentLimit) {
+    if (window->session()->tally().record().experimentCount !=
+        30 * experiment_core::kExperimentLimit) {
         state.SkipWithError("the files were not pooled");
     }
 }

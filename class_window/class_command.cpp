@@ -1,15 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "class_command.h"
+#include "class_window/class_command.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QTextStream>
 
-#include "class_window.h"
-#include "clipboard.h"
-#include "file_dialog.h"
-#include "notice_box.h"
-#include "whole_files.h"
+#include "class_window/class_window.h"
+#include "platform/notice_box.h"
+#include "take_away/clipboard.h"
+#include "take_away/file_dialog.h"
+#include "take_away/whole_files.h"
 
 namespace {
 

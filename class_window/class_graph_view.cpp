@@ -1,22 +1,22 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "class_graph_view.h"
+#include "class_window/class_graph_view.h"
 
 #include <QPainter>
 #include <algorithm>
 
-#include "accessibility.h"
-#include "fonts.h"
-#include "number_text.h"
+#include "experiment_core/number_text.h"
+#include "platform/accessibility.h"
+#include "platform/fonts.h"
 
 namespace {
 
 QString ratioText(std::int64_t odd, std::int64_t count) {
-    return QString::fromStdString(experiment::ratioText(odd, count));
+    return QString::fromStdString(experiment_core::ratioText(odd, count));
 }
 
 }  // namespace
 
-ClassGraphView::ClassGraphView(const experiment::ClassTally& tally, QWidget* parent)
+ClassGraphView::ClassGraphView(const experiment_core::ClassTally& tally, QWidget* parent)
     : QWidget(parent), tally_(tally) {
     setMinimumSize(480, 240);
     setFocusPolicy(Qt::TabFocus);
@@ -47,7 +47,7 @@ void ClassGraphView::showTally() {
     QString description = reached.join(tr(", "));
     const auto& pupils = tally_.pupils();
     if (!pupils.empty()) {
-        const auto byRatio = [](const experiment::Pupil& a, const experiment::Pupil& b) {
+        const auto byRatio = [](const experiment_core::Pupil& a, const experiment_core::Pupil& b) {
             // a.odd / a.n < b.odd / b.n, exactly.
             return a.oddCount * b.experiments < b.oddCount * a.experiments;
         };

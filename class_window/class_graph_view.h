@@ -3,15 +3,15 @@
 
 #include <QWidget>
 
-#include "class_graph.h"
-#include "class_tally.h"
+#include "drawings/class_graph.h"
+#include "experiment_core/class_tally.h"
 
 // The graph of a class's pooled ratio, drawn afresh at every paint, at any size. A screen
 // reader reads the pooled ratio at round counts and the spread of the pupils' ratios.
 class ClassGraphView final : public QWidget {
     Q_OBJECT
 public:
-    ClassGraphView(const experiment::ClassTally& tally, QWidget* parent);
+    ClassGraphView(const experiment_core::ClassTally& tally, QWidget* parent);
 
     // The tally changed: draw and describe it again.
     void showTally();
@@ -23,5 +23,5 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    const experiment::ClassTally& tally_;
+    const experiment_core::ClassTally& tally_;
 };

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "class_window.h"
+#include "class_window/class_window.h"
 
 #include <QContextMenuEvent>
 #include <QCoreApplication>
@@ -15,14 +15,14 @@
 #include <QVBoxLayout>
 #include <limits>
 
-#include "class_graph_view.h"
-#include "class_page.h"
-#include "fonts.h"
-#include "language.h"
-#include "number_text.h"
-#include "results_text.h"
-#include "take_away_menu.h"
-#include "throws_files.h"
+#include "class_window/class_graph_view.h"
+#include "drawings/class_page.h"
+#include "experiment_core/number_text.h"
+#include "experiment_core/results_text.h"
+#include "platform/fonts.h"
+#include "platform/language.h"
+#include "take_away/take_away_menu.h"
+#include "take_away/throws_files.h"
 
 namespace {
 
@@ -43,8 +43,8 @@ QStandardItem* cell(const QString& shown, const QVariant& value) {
 
 // The words of the class's results, in the user's language.
 struct ClassWords {
-    experiment::SummaryWords summary;
-    experiment::PupilWords pupils;
+    experiment_core::SummaryWords summary;
+    experiment_core::PupilWords pupils;
 };
 
 ClassWords classWords() {
@@ -70,7 +70,7 @@ ClassWindow::ClassWindow(const take_away::TakeAway& takeAway, QWidget* parent)
       summary_(new QLabel(this)),
       pupils_(new QStandardItemModel(this)),
       pupilsView_(new QTableView(this)),
-      pairs_(new QTableWidget(experiment::kFaces, experiment::kFaces, this)),
+      pairs_(new QTableWidget(experiment_core::kFaces, experiment_core::kFaces, this)),
       refusedTitle_(new QLabel(tr("Files that were not pooled:"), this)),
       refused_(new QListWidget(this)),
       graph_(new ClassGraphView(tally_, this)) {
@@ -104,7 +104,7 @@ ClassWindow::ClassWindow(const take_away::TakeAway& takeAway, QWidget* parent)
     pairs_->setVerticalHeaderLabels(kFullWidthFaces);
     pairs_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     pairs_->verticalHeader()->setSectionResizeMode(QHeaderView::Stretch);
-    pairs_->setMinimumHeight(rowHeight * (experiment::kFaces + 2));
+    pairs_->setMinimumHeight(rowHeight * (experiment_core::kFaces + 2));
     //: the class's table: rows are the large die's faces, columns the small die's
     pairs_->setAccessibleName(tr("Face pairs of the class: rows large die, columns small die"));
     pairs_->setMinimumWidth(300);
@@ -169,23 +169,23 @@ void ClassWindow::showTally() {
                           .arg(pupilCount())
                           .arg(count)
                           .arg(tally_.oddCount())
-                          .arg(text(experiment::ratioText(tally_.oddCount(), count))));
+                          .arg(text(experiment_core::ratioText(tally_.oddCount(), count))));
     pupils_->clear();
-    const experiment::PupilWords heads = classWords().pupils;
+    const experiment_core::PupilWords heads = classWords().pupils;
     pupils_->setHorizontalHeaderLabels(
         {text(heads.pupil), text(heads.experiments), text(heads.odd), text(heads.ratio)});
     pupilsView_->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
-    for (const experiment::Pupil& pupil : tally_.pupils()) {
+    for (const experiment_core::Pupil& pupil : tally_.pupils()) {
         const QString name = QString::fromStdString(pupil.name);
         pupils_->appendRow(QList<QStandardItem*>{
             cell(name, name.toLower()),
             cell(QString::number(pupil.experiments), qint64{pupil.experiments}),
             cell(QString::number(pupil.oddCount), qint64{pupil.oddCount}),
-            cell(text(experiment::ratioText(pupil.oddCount, pupil.experiments)),
+            cell(text(experiment_core::ratioText(pupil.oddCount, pupil.experiments)),
                  static_cast<double>(pupil.oddCount) / static_cast<double>(pupil.experiments))});
     }
-    for (int large = 1; large <= experiment::kFaces; ++large) {
-        for (int small = 1; small <= experiment::kFaces; ++small) {
+    for (int large = 1; large <= experiment_core::kFaces; ++large) {
+        for (int small = 1; small <= experiment_core::kFaces; ++small) {
             auto* item = new QTableWidgetItem(QString::number(tally_.pairCount(large, small)));
             item->setTextAlignment(Qt::AlignCenter);
             pairs_->setItem(large - 1, small - 1, item);
@@ -201,8 +201,8 @@ void ClassWindow::showTally() {
 void ClassWindow::copy() {
     const ClassWords words = classWords();
     takeAway_.clipboard.putText(
-        text(experiment::classTabSeparated(tally_, words.summary, words.pupils)),
-        text(experiment::classHtml(tally_, words.summary, words.pupils)));
+        text(experiment_core::classTabSeparated(tally_, words.summary, words.pupils)),
+        text(experiment_core::classHtml(tally_, words.summary, words.pupils)));
 }
 
 void ClassWindow::saveTable() {
@@ -210,7 +210,7 @@ void ClassWindow::saveTable() {
         takeAway_, this, tr("Save table as CSV"),
         platform::timeStampedName(QStringLiteral("pellorin-class"), QStringLiteral("csv")),
         tr("Comma-separated values (*.csv)"),
-        QByteArray::fromStdString(experiment::pupilsCsv(tally_, classWords().pupils)));
+        QByteArray::fromStdString(experiment_core::pupilsCsv(tally_, classWords().pupils)));
 }
 
 take_away::Document ClassWindow::document() const {

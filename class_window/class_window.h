@@ -4,8 +4,8 @@
 #include <QStringList>
 #include <QWidget>
 
-#include "class_tally.h"
-#include "take_away.h"
+#include "experiment_core/class_tally.h"
+#include "take_away/take_away.h"
 
 class QLabel;
 class QListWidget;
@@ -35,7 +35,7 @@ public:
     // Starts the class afresh with these files.
     void showFiles(const QStringList& paths);
 
-    [[nodiscard]] const experiment::ClassTally& tally() const { return tally_; }
+    [[nodiscard]] const experiment_core::ClassTally& tally() const { return tally_; }
     // The refused files, each with its reason, in the order chosen.
     [[nodiscard]] const QStringList& refusals() const { return refusals_; }
     [[nodiscard]] take_away::TakeAwayMenu* menu() const { return menu_; }
@@ -59,7 +59,7 @@ private:
     [[nodiscard]] QString pupilCount() const;
 
     take_away::TakeAway takeAway_;
-    experiment::ClassTally tally_;
+    experiment_core::ClassTally tally_;
     QStringList refusals_;
     take_away::TakeAwayMenu* menu_;
     QLabel* summary_;

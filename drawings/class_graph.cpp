@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "class_graph.h"
+#include "drawings/class_graph.h"
 
 #include <QFontMetrics>
 #include <QPainter>
@@ -65,13 +65,14 @@ void drawAxes(QPainter& painter, const QRect& plot, std::int64_t count,
     painter.restore();
 }
 
-void drawPupils(QPainter& painter, const Columns& columns, const experiment::ClassTally& tally) {
+void drawPupils(QPainter& painter, const Columns& columns,
+                const experiment_core::ClassTally& tally) {
     const std::vector<std::int64_t> ends = tally.pupilEnds();
     painter.save();
     painter.setPen(Qt::NoPen);
     painter.setBrush(kPupilColour);
     for (std::size_t i = 0; i < ends.size(); ++i) {
-        const experiment::Pupil& pupil = tally.pupils().at(i);
+        const experiment_core::Pupil& pupil = tally.pupils().at(i);
         const double ratio =
             static_cast<double>(pupil.oddCount) / static_cast<double>(pupil.experiments);
         const qreal middle = columns.thickness / 2.0;
@@ -83,9 +84,9 @@ void drawPupils(QPainter& painter, const Columns& columns, const experiment::Cla
 }
 
 void drawPooledRatio(QPainter& painter, const Columns& columns,
-                     const experiment::ClassTally& tally) {
+                     const experiment_core::ClassTally& tally) {
     const QRect& plot = columns.plot;
-    const std::vector<experiment::RatioSpan> spans = tally.ratioColumns(columns.count());
+    const std::vector<experiment_core::RatioSpan> spans = tally.ratioColumns(columns.count());
     for (std::size_t column = 0; column < spans.size(); ++column) {
         const int top = ratioRow(plot, spans.at(column).highest);
         painter.fillRect(
@@ -121,7 +122,7 @@ int ratioRow(const QRect& plot, double ratio) {
     return plot.top() + static_cast<int>(std::lround((1.0 - ratio) * (plot.height() - 1)));
 }
 
-void drawClassGraph(QPainter& painter, const QRect& area, const experiment::ClassTally& tally,
+void drawClassGraph(QPainter& painter, const QRect& area, const experiment_core::ClassTally& tally,
                     const ClassGraphWords& words, qreal lineWidth) {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, false);

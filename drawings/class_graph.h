@@ -5,7 +5,7 @@
 #include <QRect>
 #include <QString>
 
-#include "class_tally.h"
+#include "experiment_core/class_tally.h"
 
 class QPainter;
 
@@ -35,7 +35,7 @@ int ratioRow(const QRect& plot, double ratio);
 // drawn from the lowest to the highest ratio of the experiments it holds, so that no point is lost;
 // otherwise every point is set and joined to the next. The axis of experiments runs to the
 // count, with round ticks. `lineWidth` is in the painter's device pixels.
-void drawClassGraph(QPainter& painter, const QRect& area, const experiment::ClassTally& tally,
+void drawClassGraph(QPainter& painter, const QRect& area, const experiment_core::ClassTally& tally,
                     const ClassGraphWords& words, qreal lineWidth);
 
 }  // namespace drawings

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "class_page.h"
+#include "drawings/class_page.h"
 
 #include <QPagedPaintDevice>
 #include <QPainter>
 
-#include "fonts.h"
-#include "number_text.h"
+#include "experiment_core/number_text.h"
+#include "platform/fonts.h"
 
 namespace drawings {
 
@@ -17,7 +17,7 @@ QString text(const std::string& value) {
 
 }  // namespace
 
-void drawClassPages(QPainter& painter, const QRect& page, const experiment::ClassTally& tally,
+void drawClassPages(QPainter& painter, const QRect& page, const experiment_core::ClassTally& tally,
                     const ClassPageWords& words) {
     const auto part = [&page](double hundredths) {
         return static_cast<int>(page.width() * hundredths / 100);
@@ -49,7 +49,7 @@ void drawClassPages(QPainter& painter, const QRect& page, const experiment::Clas
         top += rowHeight;
     };
     drawHeads();
-    for (const experiment::Pupil& pupil : tally.pupils()) {
+    for (const experiment_core::Pupil& pupil : tally.pupils()) {
         if (top + rowHeight > page.bottom()) {
             if (paged == nullptr || !paged->newPage()) {
                 break;
@@ -57,11 +57,11 @@ void drawClassPages(QPainter& painter, const QRect& page, const experiment::Clas
             top = page.top();
             drawHeads();
         }
-        drawBoxedRow(
-            painter, {page.left(), top}, rowHeight, widths,
-            {QString::fromStdString(pupil.name), text(experiment::counterText(pupil.experiments)),
-             text(experiment::counterText(pupil.oddCount)),
-             text(experiment::ratioText(pupil.oddCount, pupil.experiments))});
+        drawBoxedRow(painter, {page.left(), top}, rowHeight, widths,
+                     {QString::fromStdString(pupil.name),
+                      text(experiment_core::counterText(pupil.experiments)),
+                      text(experiment_core::counterText(pupil.oddCount)),
+                      text(experiment_core::ratioText(pupil.oddCount, pupil.experiments))});
         top += rowHeight;
     }
     painter.restore();

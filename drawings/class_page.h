@@ -4,9 +4,9 @@
 #include <QRect>
 #include <QStringList>
 
-#include "class_graph.h"
-#include "class_tally.h"
-#include "results_page.h"
+#include "drawings/class_graph.h"
+#include "drawings/results_page.h"
+#include "experiment_core/class_tally.h"
 
 class QPainter;
 
@@ -23,7 +23,7 @@ struct ClassPageWords {
 // and values, the graph of the pooled ratio, then the table of pupils, continued on as many
 // further pages as it needs (each starting with its headers). `page` is the area inside the
 // margins, in the painter's device pixels.
-void drawClassPages(QPainter& painter, const QRect& page, const experiment::ClassTally& tally,
+void drawClassPages(QPainter& painter, const QRect& page, const experiment_core::ClassTally& tally,
                     const ClassPageWords& words);
 
 }  // namespace drawings

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ratio_graph.h"
+#include "drawings/ratio_graph.h"
 
 #include <QCoreApplication>
 #include <QPainter>
@@ -7,7 +7,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "fonts.h"
+#include "platform/fonts.h"
 
 namespace drawings {
 
@@ -78,11 +78,11 @@ void drawScale(QPainter& painter, const Scale& scale) {
 }
 
 void drawHistory(QPainter& painter, const Scale& scale,
-                 const experiment::ExperimentRecord& record) {
+                 const experiment_core::ExperimentRecord& record) {
     // Experiments past the limit are not in the history and lie right of the canvas. The first
     // point stands whatever the count; every point is set as well as joined, since a line
     // leaves out its last pixel and a polyline of equal points draws nothing.
-    const int last = std::min<int>(record.experimentCount, experiment::kExperimentLimit);
+    const int last = std::min<int>(record.experimentCount, experiment_core::kExperimentLimit);
     QPolygon points;
     points.reserve(std::max(last, 1));
     for (int n = 1; n <= std::max(last, 1); ++n) {
@@ -98,7 +98,7 @@ int ratioY(float ratio) {
     return 110 - static_cast<int>(std::floor(100.0 * static_cast<double>(ratio)));
 }
 
-void drawRatioGraph(QPainter& painter, QSize inner, const experiment::ExperimentRecord& record,
+void drawRatioGraph(QPainter& painter, QSize inner, const experiment_core::ExperimentRecord& record,
                     qreal lineWidth) {
     const Scale scale{inner};
     painter.save();

@@ -3,7 +3,7 @@
 
 #include <QSize>
 
-#include "experiment_record.h"
+#include "experiment_core/experiment_record.h"
 
 class QPainter;
 
@@ -20,7 +20,7 @@ int ratioY(float ratio);
 // Draws the frame, the scale, the dashed line at 1/4 and the ratio history of experiments 1
 // to the count over whatever the painter's device already shows. `inner` is the canvas's
 // inner area in logical pixels; lines and points are `lineWidth` device pixels wide.
-void drawRatioGraph(QPainter& painter, QSize inner, const experiment::ExperimentRecord& record,
+void drawRatioGraph(QPainter& painter, QSize inner, const experiment_core::ExperimentRecord& record,
                     qreal lineWidth);
 
 }  // namespace drawings

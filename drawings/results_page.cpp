@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "results_page.h"
+#include "drawings/results_page.h"
 
 #include <QPainter>
 
-#include "fonts.h"
-#include "number_text.h"
-#include "ratio_graph.h"
+#include "drawings/ratio_graph.h"
+#include "experiment_core/number_text.h"
+#include "platform/fonts.h"
 
 namespace drawings {
 
@@ -56,18 +56,18 @@ int drawPageHead(QPainter& painter, const QRect& page, const PageWords& words,
     painter.setFont(platform::designFont(11, true));
     drawRow(painter, firstCell, part(20), QStringList{words.corner} + words.faces);
     painter.setFont(platform::designFont(12));
-    for (int large = 1; large <= experiment::kFaces; ++large) {
+    for (int large = 1; large <= experiment_core::kFaces; ++large) {
         QStringList row = {words.faces.value(large - 1)};
-        for (int small = 1; small <= experiment::kFaces; ++small) {
-            row << text(experiment::counterText(counts.pair(large, small)));
+        for (int small = 1; small <= experiment_core::kFaces; ++small) {
+            row << text(experiment_core::counterText(counts.pair(large, small)));
         }
         drawRow(painter, firstCell.translated(0, rowHeight * large), part(20), row);
     }
     top += rowHeight * 8;
 
-    const QStringList values = {text(experiment::counterText(counts.experiments)),
-                                text(experiment::counterText(counts.odd)),
-                                text(experiment::ratioText(counts.odd, counts.experiments))};
+    const QStringList values = {text(experiment_core::counterText(counts.experiments)),
+                                text(experiment_core::counterText(counts.odd)),
+                                text(experiment_core::ratioText(counts.odd, counts.experiments))};
     for (int i = 0; i < values.size(); ++i) {
         drawRow(painter, QRect(page.left(), top, part(40), rowHeight), part(40),
                 {words.summary.value(i), values.at(i)});
@@ -77,9 +77,9 @@ int drawPageHead(QPainter& painter, const QRect& page, const PageWords& words,
     return top + rowHeight - page.top();
 }
 
-void drawResultsPage(QPainter& painter, const QRect& page, const experiment::Tally& tally,
+void drawResultsPage(QPainter& painter, const QRect& page, const experiment_core::Tally& tally,
                      const PageWords& words) {
-    const experiment::ExperimentRecord& record = tally.record();
+    const experiment_core::ExperimentRecord& record = tally.record();
     const int top =
         page.top() + drawPageHead(painter, page, words,
                                   {[&tally](int large, int small) {

@@ -5,7 +5,7 @@
 #include <QStringList>
 #include <functional>
 
-#include "tally.h"
+#include "experiment_core/tally.h"
 
 class QPainter;
 
@@ -40,7 +40,7 @@ int drawPageHead(QPainter& painter, const QRect& page, const PageWords& words,
 // One page of results for the printer or a PDF file: the title and the date, the table of face
 // pairs with its headers, the three values, and the graph of the ratio, drawn by the graph
 // window's own drawing at the page's resolution. `page` is in the painter's device pixels.
-void drawResultsPage(QPainter& painter, const QRect& page, const experiment::Tally& tally,
+void drawResultsPage(QPainter& painter, const QRect& page, const experiment_core::Tally& tally,
                      const PageWords& words);
 
 }  // namespace drawings

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "class_tally.h"
+#include "experiment_core/class_tally.h"
 
 #include <algorithm>
 
-namespace experiment {
+namespace experiment_core {
 
 void ClassTally::addPupil(std::string name, const std::vector<Faces>& throws) {
     Pupil pupil{std::move(name), static_cast<std::int64_t>(throws.size()), 0};
@@ -56,4 +56,4 @@ std::vector<RatioSpan> ClassTally::ratioColumns(int columns) const {
     return spans;
 }
 
-}  // namespace experiment
+}  // namespace experiment_core

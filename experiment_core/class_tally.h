@@ -6,10 +6,10 @@
 #include <string>
 #include <vector>
 
-#include "tally.h"
-#include "throws_csv.h"
+#include "experiment_core/tally.h"
+#include "experiment_core/throws_csv.h"
 
-namespace experiment {
+namespace experiment_core {
 
 // One pupil's file of throws, as the class sees it.
 struct Pupil {
@@ -55,4 +55,4 @@ private:
     std::vector<std::int64_t> oddSoFar_;
 };
 
-}  // namespace experiment
+}  // namespace experiment_core

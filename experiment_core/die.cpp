@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "die.h"
+#include "experiment_core/die.h"
 
 #include <cmath>
 
-namespace experiment {
+namespace experiment_core {
 
 std::int16_t faceFromDraw(float draw) {
     return static_cast<std::int16_t>(std::floor(static_cast<double>(draw) * 6.0 + 1.0));
@@ -14,4 +14,4 @@ std::int16_t DieRoller::roll() {
     return faceFromDraw(random_.next());
 }
 
-}  // namespace experiment
+}  // namespace experiment_core

@@ -3,7 +3,7 @@
 
 #include <cstdint>
 
-namespace experiment {
+namespace experiment_core {
 
 enum class Die { Large, Small };
 
@@ -37,4 +37,4 @@ private:
     RandomSource& random_;
 };
 
-}  // namespace experiment
+}  // namespace experiment_core

@@ -4,7 +4,7 @@
 #include <array>
 #include <cstdint>
 
-namespace experiment {
+namespace experiment_core {
 
 // The automatic run stops here, and it is the last entry of the ratio history.
 inline constexpr int kExperimentLimit = 1000;
@@ -18,4 +18,4 @@ struct ExperimentRecord {
     std::array<float, kExperimentLimit + 1> ratioHistory{};
 };
 
-}  // namespace experiment
+}  // namespace experiment_core

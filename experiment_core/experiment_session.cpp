@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "experiment_session.h"
+#include "experiment_core/experiment_session.h"
 
 #include <QTimer>
 #include <algorithm>
 
-#include "number_text.h"
+#include "experiment_core/number_text.h"
 
-namespace experiment {
+namespace experiment_core {
 
 namespace {
 
@@ -177,4 +177,4 @@ QString ExperimentSession::latestResult() const {
     return faces.arg(last.large).arg(last.small) + QLatin1Char(' ') + totals;
 }
 
-}  // namespace experiment
+}  // namespace experiment_core

@@ -7,13 +7,13 @@
 #include <cstdint>
 #include <vector>
 
-#include "die.h"
-#include "tally.h"
-#include "throws_csv.h"
+#include "experiment_core/die.h"
+#include "experiment_core/tally.h"
+#include "experiment_core/throws_csv.h"
 
 class QTimer;
 
-namespace experiment {
+namespace experiment_core {
 
 // What happened last, as far as the window's buttons are concerned: each step sets a fixed
 // list of them, whatever the data. Full: the count stands at its 16-bit limit, where no
@@ -56,9 +56,9 @@ public:
     void halt();
 
 signals:
-    void faceShown(experiment::Die die, int face);
+    void faceShown(experiment_core::Die die, int face);
     void tallyChanged();
-    void stepReached(experiment::Step step);
+    void stepReached(experiment_core::Step step);
     // What a screen reader should say.
     void announced(const QString& text);
     // The count stands at its 16-bit limit: no further throw would be counted.
@@ -79,4 +79,4 @@ private:
     std::array<QTimer*, 3> timers_{};
 };
 
-}  // namespace experiment
+}  // namespace experiment_core

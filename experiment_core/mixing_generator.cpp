@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "mixing_generator.h"
+#include "experiment_core/mixing_generator.h"
 
 #include <cstring>
 #include <random>
 
-namespace experiment {
+namespace experiment_core {
 
 namespace {
 
@@ -35,4 +35,4 @@ float MixingGenerator::next() {
     return static_cast<float>(mix(state_) >> 40U) * 0x1.0p-24F;
 }
 
-}  // namespace experiment
+}  // namespace experiment_core

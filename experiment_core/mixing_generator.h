@@ -3,9 +3,9 @@
 
 #include <cstdint>
 
-#include "die.h"
+#include "experiment_core/die.h"
 
-namespace experiment {
+namespace experiment_core {
 
 // SplitMix64 whose re-seed mixes the clock value into the running state instead of
 // restarting from it: the two rolls of one tick see nearly the same clock reading, and
@@ -23,4 +23,4 @@ private:
     std::uint64_t state_;
 };
 
-}  // namespace experiment
+}  // namespace experiment_core

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "number_text.h"
+#include "experiment_core/number_text.h"
 
-namespace experiment {
+namespace experiment_core {
 
 std::string counterText(std::int64_t value) {
     return std::to_string(value);
@@ -20,4 +20,4 @@ std::string ratioText(std::int64_t odd, std::int64_t count) {
     return std::to_string(thousandths / 1000) + "." + fraction;
 }
 
-}  // namespace experiment
+}  // namespace experiment_core

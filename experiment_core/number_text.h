@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <string>
 
-namespace experiment {
+namespace experiment_core {
 
 // A counter as the window shows it: plain decimal, no padding or grouping.
 std::string counterText(std::int64_t value);
@@ -18,4 +18,4 @@ std::string ratioText(std::int64_t odd, std::int64_t count);
 // The ratio's text as thousandths, rounded as ratioText rounds it.
 std::int64_t ratioThousandths(std::int64_t odd, std::int64_t count);
 
-}  // namespace experiment
+}  // namespace experiment_core

@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "results_text.h"
+#include "experiment_core/results_text.h"
 
 #include <string_view>
 #include <vector>
 
-#include "number_text.h"
-#include "throws_csv.h"
+#include "experiment_core/number_text.h"
+#include "experiment_core/throws_csv.h"
 
-namespace experiment {
+namespace experiment_core {
 
 namespace {
 
@@ -150,4 +150,4 @@ std::string throwsCsv(const Tally& tally) {
     return csv;
 }
 
-}  // namespace experiment
+}  // namespace experiment_core

@@ -3,10 +3,10 @@
 
 #include <string>
 
-#include "class_tally.h"
-#include "tally.h"
+#include "experiment_core/class_tally.h"
+#include "experiment_core/tally.h"
 
-namespace experiment {
+namespace experiment_core {
 
 // The words of the table's corner and of the summary, as the window shows them, in the
 // user's language.
@@ -47,4 +47,4 @@ std::string classHtml(const ClassTally& tally, const SummaryWords& words,
 // The pupils' table as CSV, a header row first, CRLF line ends (RFC 4180).
 std::string pupilsCsv(const ClassTally& tally, const PupilWords& words);
 
-}  // namespace experiment
+}  // namespace experiment_core

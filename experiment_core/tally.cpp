@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "tally.h"
+#include "experiment_core/tally.h"
 
 #include <limits>
 
-namespace experiment {
+namespace experiment_core {
 
 namespace {
 
@@ -53,4 +53,4 @@ std::int16_t Tally::pairCount(int large, int small) const {
     return pairCounts_[static_cast<std::size_t>(large - 1)][static_cast<std::size_t>(small - 1)];
 }
 
-}  // namespace experiment
+}  // namespace experiment_core

@@ -5,9 +5,9 @@
 #include <cstdint>
 #include <vector>
 
-#include "experiment_record.h"
+#include "experiment_core/experiment_record.h"
 
-namespace experiment {
+namespace experiment_core {
 
 inline constexpr int kFaces = 6;
 
@@ -52,4 +52,4 @@ constexpr bool isOddPair(int large, int small) {
     return large % 2 == 1 && small % 2 == 1;
 }
 
-}  // namespace experiment
+}  // namespace experiment_core

@@ -1,15 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "throws_csv.h"
+#include "experiment_core/throws_csv.h"
 
 #include <algorithm>
 #include <array>
 #include <charconv>
 #include <string>
 
-#include "number_text.h"
-#include "tally.h"
+#include "experiment_core/number_text.h"
+#include "experiment_core/tally.h"
 
-namespace experiment {
+namespace experiment_core {
 
 namespace {
 
@@ -154,4 +154,4 @@ std::variant<std::vector<Faces>, CsvProblem> readThrowsCsv(std::string_view text
     return throws;
 }
 
-}  // namespace experiment
+}  // namespace experiment_core

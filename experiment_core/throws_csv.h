@@ -6,7 +6,7 @@
 #include <variant>
 #include <vector>
 
-namespace experiment {
+namespace experiment_core {
 
 // A pair of faces, large then small, as a file of throws gives it back.
 struct Faces {
@@ -45,4 +45,4 @@ inline constexpr std::string_view kThrowsCsvColumns[] = {"experiment", "large", 
 std::variant<std::vector<Faces>, CsvProblem> readThrowsCsv(std::string_view text,
                                                            std::int64_t room);
 
-}  // namespace experiment
+}  // namespace experiment_core

@@ -1,21 +1,22 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "graph_window.h"
+#include "graph_window/graph_window.h"
 
 #include <QBuffer>
 #include <QContextMenuEvent>
 #include <QPainter>
 #include <QPushButton>
 
-#include "accessibility.h"
-#include "authorship.h"
-#include "number_text.h"
-#include "picture_box.h"
-#include "ratio_graph.h"
-#include "rule.h"
-#include "take_away_menu.h"
-#include "window_geometry.h"
+#include "drawings/ratio_graph.h"
+#include "experiment_core/number_text.h"
+#include "platform/accessibility.h"
+#include "platform/authorship.h"
+#include "platform/picture_box.h"
+#include "platform/rule.h"
+#include "platform/window_geometry.h"
+#include "take_away/take_away_menu.h"
 
-GraphWindow::GraphWindow(const experiment::Tally& tally, platform::ActivationTracker& activation,
+GraphWindow::GraphWindow(const experiment_core::Tally& tally,
+                         platform::ActivationTracker& activation,
                          const take_away::TakeAway& takeAway,
                          const std::function<take_away::Document()>& page,
                          const std::function<void(QWidget* owner)>& openClassResults)
@@ -69,7 +70,7 @@ void GraphWindow::savePicture() {
 }
 
 void GraphWindow::onActivated() {
-    const experiment::ExperimentRecord& record = tally_.record();
+    const experiment_core::ExperimentRecord& record = tally_.record();
     QImage& image = canvas_->image();
     QPainter painter(&image);
     // One logical pixel wide, also on a high-density canvas.
@@ -81,7 +82,7 @@ void GraphWindow::onActivated() {
     // ratio settled from the description; both are read on demand, so that changing them
     // sends no event while the canvas has the focus.
     const auto ratioAfter = [](int count, int odd) {
-        return QString::fromStdString(experiment::ratioText(odd, count));
+        return QString::fromStdString(experiment_core::ratioText(odd, count));
     };
     QStringList reached;
     for (const int count : {10, 20, 50, 100, 200, 500, 1000}) {

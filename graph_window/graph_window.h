@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "activation.h"
-#include "secondary_window.h"
-#include "take_away.h"
-#include "tally.h"
+#include "experiment_core/tally.h"
+#include "platform/activation.h"
+#include "platform/secondary_window.h"
+#include "take_away/take_away.h"
 
 namespace platform {
 class PictureBox;
@@ -18,7 +18,7 @@ class TakeAwayMenu;
 class GraphWindow : public platform::SecondaryWindow {
     Q_OBJECT
 public:
-    GraphWindow(const experiment::Tally& tally, platform::ActivationTracker& activation,
+    GraphWindow(const experiment_core::Tally& tally, platform::ActivationTracker& activation,
                 const take_away::TakeAway& takeAway,
                 const std::function<take_away::Document()>& page,
                 const std::function<void(QWidget* owner)>& openClassResults);
@@ -33,7 +33,7 @@ protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
-    const experiment::Tally& tally_;
+    const experiment_core::Tally& tally_;
     platform::PictureBox* canvas_;
     take_away::TakeAway takeAway_;
     take_away::TakeAwayMenu* pictureMenu_;

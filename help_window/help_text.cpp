@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "help_text.h"
+#include "help_window/help_text.h"
 
 #include <QCoreApplication>
 
-namespace help {
+namespace help_window {
 
 namespace {
 
@@ -114,4 +114,4 @@ QStringList helpText() {
     return text;
 }
 
-}  // namespace help
+}  // namespace help_window

@@ -4,7 +4,7 @@
 #include <QStringList>
 #include <array>
 
-namespace help {
+namespace help_window {
 
 inline constexpr int kHelpLines = 27;
 
@@ -14,4 +14,4 @@ const char* sourceLine(int index);
 // The 27 printed lines in the user's language.
 QStringList helpText();
 
-}  // namespace help
+}  // namespace help_window

@@ -1,15 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "help_window.h"
+#include "help_window/help_window.h"
 
 #include <QPainter>
 #include <QPushButton>
 
-#include "accessibility.h"
-#include "fonts.h"
-#include "help_text.h"
-#include "picture_box.h"
-#include "rule.h"
-#include "window_geometry.h"
+#include "help_window/help_text.h"
+#include "platform/accessibility.h"
+#include "platform/fonts.h"
+#include "platform/picture_box.h"
+#include "platform/rule.h"
+#include "platform/window_geometry.h"
 
 HelpWindow::HelpWindow(platform::ActivationTracker& activation)
     : canvas_(new platform::PictureBox(this)) {
@@ -25,7 +25,7 @@ HelpWindow::HelpWindow(platform::ActivationTracker& activation)
     // The design's size, unless a line of the text in the user's language would run past the
     // canvas in the face that stands in for the design's.
     QList<platform::FittedText> lines;
-    for (const QString& line : help::helpText()) {
+    for (const QString& line : help_window::helpText()) {
         lines.append({line, static_cast<qreal>(canvas_->contentsRect().width())});
     }
     canvas_->setFont(platform::fittingFont(platform::designFont(11.25), lines));
@@ -33,7 +33,7 @@ HelpWindow::HelpWindow(platform::ActivationTracker& activation)
     canvas_->setFocusPolicy(Qt::TabFocus);
     setTabOrder(close, canvas_);
     // A screen reader reads the printed lines as text, line by line.
-    platform::presentAsPrintedText(canvas_, help::helpText(), canvas_->font());
+    platform::presentAsPrintedText(canvas_, help_window::helpText(), canvas_->font());
 
     // The rule lies under the "Close" button, as in the other windows.
     platform::addRule(this, QStringLiteral("Line1"), platform::twipsRect(120, 360, 8280, 15))
@@ -49,7 +49,7 @@ void HelpWindow::onActivated() {
     painter.setPen(Qt::black);
     const QFontMetrics metrics(canvas_->font());
     int top = 0;
-    for (const QString& line : help::helpText()) {
+    for (const QString& line : help_window::helpText()) {
         painter.drawText(QPoint(0, top + metrics.ascent()), line);
         top += metrics.height();
     }

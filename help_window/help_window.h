@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "activation.h"
-#include "secondary_window.h"
+#include "platform/activation.h"
+#include "platform/secondary_window.h"
 
 namespace platform {
 class PictureBox;

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "button_states.h"
+#include "main_window/button_states.h"
 
-namespace buttons {
+namespace main_window {
 
 namespace {
 
@@ -38,4 +38,4 @@ void ButtonStates::apply(Step step) {
     takeAway_ = settings.takeAway == Setting::Kept ? takeAway_ : settings.takeAway == Setting::On;
 }
 
-}  // namespace buttons
+}  // namespace main_window

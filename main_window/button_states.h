@@ -4,16 +4,16 @@
 #include <array>
 #include <cstddef>
 
-#include "experiment_session.h"
+#include "experiment_core/experiment_session.h"
 
-namespace buttons {
+namespace main_window {
 
 // The experiment window's buttons, in the order of their control ids (Command1 to Command8).
 enum class Button { Automatic, StopDice, Stop, Exit, Init, GraphDisplay, Help, ThrowDice };
 inline constexpr std::size_t kButtonCount = 8;
 
 // The steps of the session, each of which sets a fixed list of buttons, whatever the data.
-using Step = experiment::Step;
+using Step = experiment_core::Step;
 
 // What a step does to one button.
 enum class Setting { On, Off, Kept };
@@ -47,4 +47,4 @@ private:
     bool takeAway_ = true;
 };
 
-}  // namespace buttons
+}  // namespace main_window

@@ -1,22 +1,22 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "control_factory.h"
+#include "main_window/control_factory.h"
 
 #include <QCoreApplication>
 #include <QLabel>
 #include <QPushButton>
 #include <QTimer>
 
-#include "accessibility.h"
-#include "caption_style.h"
-#include "die_face_view.h"
-#include "face_pictures.h"
-#include "fonts.h"
-#include "framed_label.h"
-#include "keyboard.h"
-#include "rule.h"
-#include "window_geometry.h"
+#include "assets/face_pictures.h"
+#include "main_window/die_face_view.h"
+#include "main_window/framed_label.h"
+#include "platform/accessibility.h"
+#include "platform/caption_style.h"
+#include "platform/fonts.h"
+#include "platform/keyboard.h"
+#include "platform/rule.h"
+#include "platform/window_geometry.h"
 
-namespace controls {
+namespace main_window {
 
 namespace {
 
@@ -114,4 +114,4 @@ void setUpTimer(QTimer* timer, const Control& control) {
     timer->setInterval(control.interval);
 }
 
-}  // namespace controls
+}  // namespace main_window

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "control_table.h"
+#include "main_window/control_table.h"
 
 class QPushButton;
 class QLabel;
@@ -9,7 +9,7 @@ class QTimer;
 class QWidget;
 class DieFaceView;
 
-namespace controls {
+namespace main_window {
 
 // Each creates a control of the table as a child of the window, with its id, place, font,
 // colours and description, and returns it typed.
@@ -21,4 +21,4 @@ QWidget* createRule(QWidget* window, const Control& control);
 // One of the session's timers, named and timed as the table says.
 void setUpTimer(QTimer* timer, const Control& control);
 
-}  // namespace controls
+}  // namespace main_window

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "control_table.h"
+#include "main_window/control_table.h"
 
 #include <QtGlobal>
 #include <array>
 #include <utility>
 
-namespace controls {
+namespace main_window {
 
 Control& Control::at(int left, int top, int width, int height) {
     place = {left, top, width, height};
@@ -41,7 +41,7 @@ Control& Control::showing(Value shown) {
     value = shown;
     return *this;
 }
-Control& Control::asButton(buttons::Button which) {
+Control& Control::asButton(main_window::Button which) {
     button = which;
     return *this;
 }
@@ -59,7 +59,7 @@ Control& Control::asTimer(Timer which, int milliseconds) {
     interval = milliseconds;
     return *this;
 }
-Control& Control::asDieFace(experiment::Die which, int shownFace) {
+Control& Control::asDieFace(experiment_core::Die which, int shownFace) {
     die = which;
     face = shownFace;
     return *this;
@@ -67,7 +67,7 @@ Control& Control::asDieFace(experiment::Die which, int shownFace) {
 
 namespace {
 
-using buttons::Button;
+using main_window::Button;
 
 constexpr double kSmall = 11.25;
 constexpr double kMedium = 12.0;
@@ -110,8 +110,8 @@ void addCells(std::vector<Control>& table) {
     }
 }
 
-void addDieFaces(std::vector<Control>& table, experiment::Die die, Twips place) {
-    const bool large = die == experiment::Die::Large;
+void addDieFaces(std::vector<Control>& table, experiment_core::Die die, Twips place) {
+    const bool large = die == experiment_core::Die::Large;
     for (int face = 6; face >= 1; --face) {
         table.push_back(
             Control(Kind::DieFace,
@@ -208,8 +208,8 @@ std::vector<Control> buildTable() {
     }
     table.push_back(columnHeader("Label19", 6));
     table.push_back(columnHeader("Label18", 5));
-    addDieFaces(table, experiment::Die::Small, {4800, 960, 705, 735});
-    addDieFaces(table, experiment::Die::Large, {2280, 720, 945, 975});
+    addDieFaces(table, experiment_core::Die::Small, {4800, 960, 705, 735});
+    addDieFaces(table, experiment_core::Die::Large, {2280, 720, 945, 975});
     table.push_back(label("Label17", 3720, 5040, 1575, kValue)
                         .showing(Value::ExperimentCount)
                         .described(QT_TRANSLATE_NOOP("ExperimentWindow", "Number of experiments"))
@@ -253,4 +253,4 @@ const std::vector<Control>& experimentWindowControls() {
     return table;
 }
 
-}  // namespace controls
+}  // namespace main_window

@@ -5,11 +5,11 @@
 #include <utility>
 #include <vector>
 
-#include "button_states.h"
-#include "die.h"
-#include "experiment_session.h"
+#include "experiment_core/die.h"
+#include "experiment_core/experiment_session.h"
+#include "main_window/button_states.h"
 
-namespace controls {
+namespace main_window {
 
 enum class Kind { Button, Label, DieFace, Rule, Timer };
 
@@ -20,7 +20,7 @@ enum class Colour { ButtonFace, ButtonText, WindowText, White, LightCyan, Black,
 enum class Value { None, ExperimentCount, OddCount, Ratio };
 
 // The session's timers, which the table names and times.
-using Timer = experiment::Timer;
+using Timer = experiment_core::Timer;
 
 // A rectangle in twips from the client area's top-left corner. For a rule, its start and
 // extent.
@@ -44,10 +44,10 @@ struct Control {
     Control& described(const char* text);
     Control& spokenAs(const char* name);
     Control& showing(Value shown);
-    Control& asButton(buttons::Button which);
+    Control& asButton(main_window::Button which);
     Control& asCell(int largeFace, int smallFace);
     Control& inTable();
-    Control& asDieFace(experiment::Die which, int shownFace);
+    Control& asDieFace(experiment_core::Die which, int shownFace);
     Control& asTimer(Timer which, int milliseconds);
 
     // The control's id (its object name), as in the design: "Command8", "d35", "Image1(3)".
@@ -71,13 +71,13 @@ struct Control {
     // A header: the face its row or column stands for.
     int header = 0;
     // What the window keeps the control as.
-    buttons::Button button = buttons::Button::Automatic;
+    main_window::Button button = main_window::Button::Automatic;
     Value value = Value::None;
     int large = 0;  // table cells: the pair of faces
     int small = 0;
     // A part of the table of face pairs: a cell, a header or the corner.
     bool table = false;
-    experiment::Die die = experiment::Die::Large;  // die faces: the die and its face
+    experiment_core::Die die = experiment_core::Die::Large;  // die faces: the die and its face
     int face = 0;
     Timer timer = Timer::Run;  // timers: which, and their interval
     int interval = 0;
@@ -86,4 +86,4 @@ struct Control {
 // Every control of the experiment window, in the order the window creates them.
 const std::vector<Control>& experimentWindowControls();
 
-}  // namespace controls
+}  // namespace main_window

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "die_face_view.h"
+#include "main_window/die_face_view.h"
 
 #include <QPainter>
 #include <utility>
 
-#include "accessibility.h"
+#include "platform/accessibility.h"
 
 DieFaceView::DieFaceView(QImage picture, QWidget* parent)
     : QWidget(parent), picture_(std::move(picture)) {

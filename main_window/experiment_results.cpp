@@ -1,15 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "experiment_results.h"
+#include "main_window/experiment_results.h"
 
 #include <QCoreApplication>
 #include <QDate>
 
-#include "language.h"
-#include "notice_box.h"
-#include "results_page.h"
-#include "results_text.h"
-#include "throws_files.h"
-#include "window_geometry.h"
+#include "drawings/results_page.h"
+#include "experiment_core/results_text.h"
+#include "platform/language.h"
+#include "platform/notice_box.h"
+#include "platform/window_geometry.h"
+#include "take_away/throws_files.h"
 
 namespace {
 
@@ -24,7 +24,7 @@ QString shown(const char* text) {
 
 }  // namespace
 
-ExperimentResults::ExperimentResults(QWidget* window, const experiment::Tally& tally,
+ExperimentResults::ExperimentResults(QWidget* window, const experiment_core::Tally& tally,
                                      const take_away::TakeAway& takeAway)
     : QObject(window),
       window_(window),
@@ -55,12 +55,12 @@ void ExperimentResults::openClassResults(QWidget* owner) {
 }
 
 void ExperimentResults::copy() {
-    const experiment::SummaryWords words{shown("Large＼Small").toStdString(),
-                                         shown("Number of experiments").toStdString(),
-                                         shown("Number of odd products").toStdString(),
-                                         shown("Percentage of odd products").toStdString()};
-    takeAway_.clipboard.putText(text(experiment::resultsTabSeparated(tally_, words)),
-                                text(experiment::resultsHtml(tally_, words)));
+    const experiment_core::SummaryWords words{shown("Large＼Small").toStdString(),
+                                              shown("Number of experiments").toStdString(),
+                                              shown("Number of odd products").toStdString(),
+                                              shown("Percentage of odd products").toStdString()};
+    takeAway_.clipboard.putText(text(experiment_core::resultsTabSeparated(tally_, words)),
+                                text(experiment_core::resultsHtml(tally_, words)));
 }
 
 void ExperimentResults::saveThrows() {
@@ -68,13 +68,13 @@ void ExperimentResults::saveThrows() {
         takeAway_, window_, tr("Save throws as CSV"),
         platform::timeStampedName(QStringLiteral("pellorin-throws"), QStringLiteral("csv")),
         tr("Comma-separated values (*.csv)"),
-        QByteArray::fromStdString(experiment::throwsCsv(tally_)));
+        QByteArray::fromStdString(experiment_core::throwsCsv(tally_)));
 }
 
 void ExperimentResults::openThrows() {
     const QStringList paths = takeAway_.dialog.chooseOpen(window_, tr("Open throws"),
                                                           tr("Comma-separated values (*.csv)"));
-    const std::vector<experiment::Faces> throws = readThrows(paths);
+    const std::vector<experiment_core::Faces> throws = readThrows(paths);
     if (throws.empty()) {
         return;
     }
@@ -96,8 +96,8 @@ void ExperimentResults::openThrows() {
     emit throwsOpened(throws);
 }
 
-std::vector<experiment::Faces> ExperimentResults::readThrows(const QStringList& paths) {
-    std::vector<experiment::Faces> pooled;
+std::vector<experiment_core::Faces> ExperimentResults::readThrows(const QStringList& paths) {
+    std::vector<experiment_core::Faces> pooled;
     for (const QString& path : paths) {
         take_away::ThrowsFile file = take_away::readThrowsFile(
             path, kLargestThrowsFile, kMostThrows - static_cast<std::int64_t>(pooled.size()),

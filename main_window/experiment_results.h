@@ -5,11 +5,11 @@
 #include <memory>
 #include <vector>
 
-#include "class_window.h"
-#include "take_away.h"
-#include "take_away_menu.h"
-#include "tally.h"
-#include "throws_csv.h"
+#include "class_window/class_window.h"
+#include "experiment_core/tally.h"
+#include "experiment_core/throws_csv.h"
+#include "take_away/take_away.h"
+#include "take_away/take_away_menu.h"
 
 // What the experiment window's results can be made into, and where throws come back from:
 // the table and the values on the clipboard, every throw in a CSV file, saved throws opened
@@ -23,7 +23,7 @@ public:
     // A file of the most throws takes under a megabyte.
     static constexpr qint64 kLargestThrowsFile = qint64{4} * 1024 * 1024;
 
-    ExperimentResults(QWidget* window, const experiment::Tally& tally,
+    ExperimentResults(QWidget* window, const experiment_core::Tally& tally,
                       const take_away::TakeAway& takeAway);
 
     [[nodiscard]] take_away::TakeAwayMenu* menu() const { return menu_; }
@@ -43,14 +43,14 @@ public:
 
 signals:
     // Throws read back from files, in order: they become the experiment.
-    void throwsOpened(const std::vector<experiment::Faces>& throws);
+    void throwsOpened(const std::vector<experiment_core::Faces>& throws);
 
 private:
     // The throws of the chosen files, pooled, or nothing after telling why not.
-    [[nodiscard]] std::vector<experiment::Faces> readThrows(const QStringList& paths);
+    [[nodiscard]] std::vector<experiment_core::Faces> readThrows(const QStringList& paths);
 
     QWidget* window_;
-    const experiment::Tally& tally_;
+    const experiment_core::Tally& tally_;
     take_away::TakeAway takeAway_;
     take_away::TakeAwayMenu* menu_;
     std::unique_ptr<ClassWindow> classWindow_;

@@ -1,14 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "experiment_services.h"
+#include "main_window/experiment_services.h"
 
 #include <QCoreApplication>
 
-#include "mixing_generator.h"
-#include "system_clock.h"
+#include "experiment_core/mixing_generator.h"
+#include "platform/system_clock.h"
 
 ExperimentServices systemServices() {
     return {std::make_unique<platform::SystemClock>(),
-            std::make_unique<experiment::MixingGenerator>(),
+            std::make_unique<experiment_core::MixingGenerator>(),
             std::make_unique<sound::ModuleSoundControl>(),
             std::make_unique<platform::MessageNoticeBox>(),
             std::make_unique<take_away::SystemClipboard>(),

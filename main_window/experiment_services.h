@@ -4,16 +4,16 @@
 #include <functional>
 #include <memory>
 
-#include "accessibility.h"
-#include "die.h"
-#include "notice_box.h"
-#include "sound_control.h"
-#include "take_away.h"
+#include "experiment_core/die.h"
+#include "platform/accessibility.h"
+#include "platform/notice_box.h"
+#include "sound/sound_control.h"
+#include "take_away/take_away.h"
 
 // What the experiment window takes from the world outside it; tests hand in their own.
 struct ExperimentServices {
-    std::unique_ptr<experiment::Clock> clock;
-    std::unique_ptr<experiment::RandomSource> random;
+    std::unique_ptr<experiment_core::Clock> clock;
+    std::unique_ptr<experiment_core::RandomSource> random;
     std::unique_ptr<sound::SoundControl> sound;
     std::unique_ptr<platform::NoticeBox> notice;
     std::unique_ptr<take_away::Clipboard> clipboard;

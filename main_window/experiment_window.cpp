@@ -1,26 +1,26 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "experiment_window.h"
+#include "main_window/experiment_window.h"
 
 #include <QCloseEvent>
 #include <QLabel>
 #include <QPushButton>
 
-#include "accessibility.h"
-#include "authorship.h"
-#include "control_factory.h"
-#include "control_table.h"
-#include "die_face_view.h"
-#include "experiment_results.h"
-#include "face_pictures.h"
-#include "graph_window.h"
-#include "help_window.h"
-#include "number_text.h"
-#include "window_geometry.h"
+#include "assets/face_pictures.h"
+#include "experiment_core/number_text.h"
+#include "graph_window/graph_window.h"
+#include "help_window/help_window.h"
+#include "main_window/control_factory.h"
+#include "main_window/control_table.h"
+#include "main_window/die_face_view.h"
+#include "main_window/experiment_results.h"
+#include "platform/accessibility.h"
+#include "platform/authorship.h"
+#include "platform/window_geometry.h"
 
 namespace {
 
-using buttons::Button;
-using buttons::Step;
+using main_window::Button;
+using main_window::Step;
 
 QString text(const std::string& value) {
     return QString::fromStdString(value);
@@ -31,7 +31,7 @@ QString text(const std::string& value) {
 ExperimentWindow::ExperimentWindow(ExperimentServices services, QWidget* parent)
     : QWidget(parent),
       services_(std::move(services)),
-      session_(new experiment::ExperimentSession(*services_.clock, *services_.random, this)),
+      session_(new experiment_core::ExperimentSession(*services_.clock, *services_.random, this)),
       activation_(new platform::ActivationTracker(this)),
       results_(
           new ExperimentResults(this, session_->tally(),
@@ -47,7 +47,7 @@ ExperimentWindow::ExperimentWindow(ExperimentServices services, QWidget* parent)
     buildControls();
     connectButtons();
 
-    using experiment::ExperimentSession;
+    using experiment_core::ExperimentSession;
     connect(session_, &ExperimentSession::faceShown, this, &ExperimentWindow::showFace);
     connect(session_, &ExperimentSession::tallyChanged, this, &ExperimentWindow::showTally);
     connect(session_, &ExperimentSession::stepReached, this, &ExperimentWindow::applyButtonStep);
@@ -68,7 +68,7 @@ ExperimentWindow::ExperimentWindow(ExperimentServices services, QWidget* parent)
 }
 
 void ExperimentWindow::connectButtons() {
-    using experiment::ExperimentSession;
+    using experiment_core::ExperimentSession;
     const std::array<std::pair<Button, void (ExperimentSession::*)()>, 4> sessionCommands = {{
         {Button::Automatic, &ExperimentSession::startRun},
         {Button::StopDice, &ExperimentSession::stopDice},
@@ -96,16 +96,16 @@ GraphWindow* ExperimentWindow::graphWindow() const {
 }
 
 void ExperimentWindow::buildControls() {
-    using controls::Kind;
-    using controls::Value;
-    for (const controls::Control& control : controls::experimentWindowControls()) {
+    using main_window::Kind;
+    using main_window::Value;
+    for (const main_window::Control& control : main_window::experimentWindowControls()) {
         switch (control.kind) {
             case Kind::Button:
                 buttons_.at(static_cast<std::size_t>(control.button)) =
-                    controls::createButton(this, control);
+                    main_window::createButton(this, control);
                 break;
             case Kind::Label: {
-                QLabel* label = controls::createLabel(this, control);
+                QLabel* label = main_window::createLabel(this, control);
                 if (control.table) {
                     // Resting the pointer on the table tells how to take the results away.
                     label->setToolTip(results_->menu()->hint());
@@ -123,20 +123,20 @@ void ExperimentWindow::buildControls() {
             }
             case Kind::DieFace: {
                 auto& faces =
-                    control.die == experiment::Die::Large ? largeDieFaces_ : smallDieFaces_;
-                faces.at(control.face - 1) = controls::createDieFace(this, control);
+                    control.die == experiment_core::Die::Large ? largeDieFaces_ : smallDieFaces_;
+                faces.at(control.face - 1) = main_window::createDieFace(this, control);
                 break;
             }
             case Kind::Rule:
-                controls::createRule(this, control);
+                main_window::createRule(this, control);
                 break;
             case Kind::Timer:
-                controls::setUpTimer(session_->timer(control.timer), control);
+                main_window::setUpTimer(session_->timer(control.timer), control);
                 break;
         }
     }
     // Keyboard focus moves among the buttons in this order.
-    const std::array<Button, buttons::kButtonCount> tabOrder = {
+    const std::array<Button, main_window::kButtonCount> tabOrder = {
         Button::StopDice, Button::Exit,      Button::Init,      Button::GraphDisplay,
         Button::Help,     Button::ThrowDice, Button::Automatic, Button::Stop};
     for (std::size_t i = 1; i < tabOrder.size(); ++i) {
@@ -152,18 +152,18 @@ QPushButton* ExperimentWindow::button(Button which) const {
     return buttons_.at(static_cast<std::size_t>(which));
 }
 
-QLabel* ExperimentWindow::valueLabel(controls::Value which) const {
-    return which == controls::Value::ExperimentCount ? countLabel_
-           : which == controls::Value::OddCount      ? oddCountLabel_
-                                                     : ratioLabel_;
+QLabel* ExperimentWindow::valueLabel(main_window::Value which) const {
+    return which == main_window::Value::ExperimentCount ? countLabel_
+           : which == main_window::Value::OddCount      ? oddCountLabel_
+                                                        : ratioLabel_;
 }
 
 QLabel* ExperimentWindow::cell(int large, int small) const {
     return cells_.at(large - 1).at(small - 1);
 }
 
-QWidget* ExperimentWindow::dieFace(experiment::Die die, int face) const {
-    return (die == experiment::Die::Large ? largeDieFaces_ : smallDieFaces_).at(face - 1);
+QWidget* ExperimentWindow::dieFace(experiment_core::Die die, int face) const {
+    return (die == experiment_core::Die::Large ? largeDieFaces_ : smallDieFaces_).at(face - 1);
 }
 
 void ExperimentWindow::applyButtonStep(Step step) {
@@ -177,7 +177,7 @@ void ExperimentWindow::applyButtonStep(Step step) {
                 continue;
             }
             if (!enabling && shown->hasFocus()) {
-                button(buttons::settingsFor(step).focus)->setFocus(Qt::OtherFocusReason);
+                button(main_window::settingsFor(step).focus)->setFocus(Qt::OtherFocusReason);
             }
             shown->setEnabled(enabling);
         }
@@ -197,27 +197,29 @@ void ExperimentWindow::showEvent(QShowEvent* event) {
     }
 }
 
-void ExperimentWindow::showFace(experiment::Die die, int face) {
-    auto& pictures = die == experiment::Die::Large ? largeDieFaces_ : smallDieFaces_;
+void ExperimentWindow::showFace(experiment_core::Die die, int face) {
+    auto& pictures = die == experiment_core::Die::Large ? largeDieFaces_ : smallDieFaces_;
     for (std::size_t i = 0; i < pictures.size(); ++i) {
         pictures.at(i)->setVisible(static_cast<int>(i) == face - 1);
     }
 }
 
 void ExperimentWindow::showTally() {
-    const experiment::Tally& tally = session_->tally();
-    for (int large = 1; large <= experiment::kFaces; ++large) {
-        for (int small = 1; small <= experiment::kFaces; ++small) {
+    const experiment_core::Tally& tally = session_->tally();
+    for (int large = 1; large <= experiment_core::kFaces; ++large) {
+        for (int small = 1; small <= experiment_core::kFaces; ++small) {
             platform::showOnSpokenLabel(
                 cells_.at(large - 1).at(small - 1),
-                text(experiment::counterText(tally.pairCount(large, small))));
+                text(experiment_core::counterText(tally.pairCount(large, small))));
         }
     }
-    const experiment::ExperimentRecord& record = tally.record();
-    platform::showOnSpokenLabel(countLabel_, text(experiment::counterText(record.experimentCount)));
-    platform::showOnSpokenLabel(oddCountLabel_, text(experiment::counterText(record.oddCount)));
+    const experiment_core::ExperimentRecord& record = tally.record();
+    platform::showOnSpokenLabel(countLabel_,
+                                text(experiment_core::counterText(record.experimentCount)));
+    platform::showOnSpokenLabel(oddCountLabel_,
+                                text(experiment_core::counterText(record.oddCount)));
     platform::showOnSpokenLabel(
-        ratioLabel_, text(experiment::ratioText(record.oddCount, record.experimentCount)));
+        ratioLabel_, text(experiment_core::ratioText(record.oddCount, record.experimentCount)));
 }
 
 void ExperimentWindow::playChime(const QString& fileName) {

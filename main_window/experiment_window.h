@@ -6,11 +6,11 @@
 #include <array>
 #include <memory>
 
-#include "activation.h"
-#include "button_states.h"
-#include "control_table.h"
-#include "experiment_services.h"
-#include "experiment_session.h"
+#include "experiment_core/experiment_session.h"
+#include "main_window/button_states.h"
+#include "main_window/control_table.h"
+#include "main_window/experiment_services.h"
+#include "platform/activation.h"
 
 class QLabel;
 class QPushButton;
@@ -29,17 +29,17 @@ public:
     ~ExperimentWindow() override;
 
     // The experiment this window shows and commands.
-    [[nodiscard]] experiment::ExperimentSession* session() const { return session_; }
+    [[nodiscard]] experiment_core::ExperimentSession* session() const { return session_; }
     [[nodiscard]] GraphWindow* graphWindow() const;
     [[nodiscard]] HelpWindow* helpWindow() const { return help_.get(); }
     // What the results can be made into, and where throws come back from.
     [[nodiscard]] ExperimentResults* results() const { return results_; }
     // The controls, by what they are.
-    [[nodiscard]] QPushButton* button(buttons::Button which) const;
-    [[nodiscard]] QLabel* valueLabel(controls::Value which) const;
+    [[nodiscard]] QPushButton* button(main_window::Button which) const;
+    [[nodiscard]] QLabel* valueLabel(main_window::Value which) const;
     [[nodiscard]] QLabel* cell(int large, int small) const;
     // The picture of a die's face: `face` 1 to 6.
-    [[nodiscard]] QWidget* dieFace(experiment::Die die, int face) const;
+    [[nodiscard]] QWidget* dieFace(experiment_core::Die die, int face) const;
 
     // The window became the active one: the session's activation step.
     void onActivated();
@@ -61,22 +61,22 @@ protected:
 private:
     void buildControls();
     void connectButtons();
-    void applyButtonStep(buttons::Step step);
-    void showFace(experiment::Die die, int face);
+    void applyButtonStep(main_window::Step step);
+    void showFace(experiment_core::Die die, int face);
     void showTally();
     void playChime(const QString& fileName);
 
     ExperimentServices services_;
-    experiment::ExperimentSession* session_;
-    buttons::ButtonStates buttonStates_;
+    experiment_core::ExperimentSession* session_;
+    main_window::ButtonStates buttonStates_;
     platform::ActivationTracker* activation_;
     ExperimentResults* results_;
-    std::array<QPushButton*, buttons::kButtonCount> buttons_{};
+    std::array<QPushButton*, main_window::kButtonCount> buttons_{};
     // Indexed by face - 1.
-    std::array<QWidget*, experiment::kFaces> largeDieFaces_{};
-    std::array<QWidget*, experiment::kFaces> smallDieFaces_{};
+    std::array<QWidget*, experiment_core::kFaces> largeDieFaces_{};
+    std::array<QWidget*, experiment_core::kFaces> smallDieFaces_{};
     // Indexed by large face - 1, then small face - 1.
-    std::array<std::array<QLabel*, experiment::kFaces>, experiment::kFaces> cells_{};
+    std::array<std::array<QLabel*, experiment_core::kFaces>, experiment_core::kFaces> cells_{};
     QLabel* countLabel_ = nullptr;
     QLabel* oddCountLabel_ = nullptr;
     QLabel* ratioLabel_ = nullptr;

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "framed_label.h"
+#include "main_window/framed_label.h"
 
 #include <QPainter>
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "accessibility.h"
+#include "platform/accessibility.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "activation.h"
+#include "platform/activation.h"
 
 #include <QEvent>
 #include <QWidget>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "caption_style.h"
+#include "platform/caption_style.h"
 
 #include <QApplication>
 #include <QPaintEngine>

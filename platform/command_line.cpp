@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "command_line.h"
+#include "platform/command_line.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -8,7 +8,7 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "language.h"
+#include "platform/language.h"
 
 namespace platform {
 

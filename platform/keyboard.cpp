@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "keyboard.h"
+#include "platform/keyboard.h"
 
 #include <QAbstractButton>
 #include <QKeyEvent>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "language.h"
+#include "platform/language.h"
 
 #include <QCoreApplication>
 #include <QDateTime>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "notice_box.h"
+#include "platform/notice_box.h"
 
 #include <QMessageBox>
 

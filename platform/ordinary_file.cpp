@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ordinary_file.h"
+#include "platform/ordinary_file.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "picture_box.h"
+#include "platform/picture_box.h"
 
 #include <QPainter>
 
-#include "accessibility.h"
+#include "platform/accessibility.h"
 
 namespace platform {
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "rule.h"
+#include "platform/rule.h"
 
 #include <QWidget>
 

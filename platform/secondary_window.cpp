@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "secondary_window.h"
+#include "platform/secondary_window.h"
 
 #include <QCloseEvent>
 #include <QPushButton>
 
-#include "fonts.h"
-#include "keyboard.h"
+#include "platform/fonts.h"
+#include "platform/keyboard.h"
 
 namespace platform {
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "system_clock.h"
+#include "platform/system_clock.h"
 
 #include <QTime>
 

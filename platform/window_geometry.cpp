@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "window_geometry.h"
+#include "platform/window_geometry.h"
 
 #include <QScreen>
 #include <QWidget>

@@ -78,7 +78,7 @@ check_translations() {
     scratch=$(mktemp -d)
     for ts in "$ROOT"/translations/*.ts; do
         cp "$ts" "$scratch/current.ts"
-        (cd "$ROOT" && /usr/lib/qt6/bin/lupdate -silent -no-obsolete -locations none \
+        (cd "$ROOT" && /usr/lib/qt6/bin/lupdate -silent -no-obsolete -locations none -I "$ROOT" \
             $(find "${PROGRAM_FOLDERS[@]}" -name '*.cpp') -ts "$scratch/current.ts")
         if grep -qE 'type="(unfinished|vanished|obsolete)"' "$scratch/current.ts" ||
             ! cmp -s "$ts" "$scratch/current.ts"; then

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "chime_file.h"
+#include "sound/chime_file.h"
 
 #include <sndfile.h>
 
@@ -11,7 +11,7 @@
 #include <cstring>
 #include <memory>
 
-#include "ordinary_file.h"
+#include "platform/ordinary_file.h"
 
 namespace sound {
 

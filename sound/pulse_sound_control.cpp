@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "pulse_sound_control.h"
+#include "sound/pulse_sound_control.h"
 
 #include <pulse/simple.h>
 

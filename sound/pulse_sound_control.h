@@ -4,8 +4,8 @@
 #include <memory>
 #include <optional>
 
-#include "chime_file.h"
-#include "sound_control.h"
+#include "sound/chime_file.h"
+#include "sound/sound_control.h"
 
 namespace sound {
 

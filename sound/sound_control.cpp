@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "sound_control.h"
+#include "sound/sound_control.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "clipboard.h"
+#include "take_away/clipboard.h"
 
 #include <QClipboard>
 #include <QGuiApplication>

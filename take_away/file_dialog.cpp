@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "file_dialog.h"
+#include "take_away/file_dialog.h"
 
 #include <QDir>
 #include <QFileDialog>

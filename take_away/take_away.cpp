@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "take_away.h"
+#include "take_away/take_away.h"
 
 #include <QBuffer>
 #include <QCoreApplication>
@@ -9,8 +9,8 @@
 #include <QPrintDialog>
 #include <QPrinter>
 
-#include "notice_box.h"
-#include "whole_files.h"
+#include "platform/notice_box.h"
+#include "take_away/whole_files.h"
 
 namespace take_away {
 

@@ -6,8 +6,8 @@
 #include <QString>
 #include <functional>
 
-#include "clipboard.h"
-#include "file_dialog.h"
+#include "take_away/clipboard.h"
+#include "take_away/file_dialog.h"
 
 class QPainter;
 class QPrinter;

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "take_away_menu.h"
+#include "take_away/take_away_menu.h"
 
 #include <QContextMenuEvent>
 #include <QCoreApplication>

@@ -5,7 +5,7 @@
 #include <QKeySequence>
 #include <QMenu>
 
-#include "take_away.h"
+#include "take_away/take_away.h"
 
 namespace take_away {
 

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "throws_files.h"
+#include "take_away/throws_files.h"
 
 #include <QCoreApplication>
 #include <QDir>
 
-#include "whole_files.h"
+#include "take_away/whole_files.h"
 
 namespace take_away {
 
@@ -22,10 +22,10 @@ const char* const kReasons[] = {
     QT_TRANSLATE_NOOP("ThrowsFiles", "Its ratio does not agree with the rows before."),
     QT_TRANSLATE_NOOP("ThrowsFiles", "The files hold more than %1 throws together.")};
 
-QString reason(experiment::CsvProblem::What what, std::int64_t limit) {
+QString reason(experiment_core::CsvProblem::What what, std::int64_t limit) {
     const QString text =
         QCoreApplication::translate("ThrowsFiles", kReasons[static_cast<std::size_t>(what)]);
-    return what == experiment::CsvProblem::What::TooMany ? text.arg(limit) : text;
+    return what == experiment_core::CsvProblem::What::TooMany ? text.arg(limit) : text;
 }
 
 }  // namespace
@@ -41,15 +41,15 @@ ThrowsFile readThrowsFile(const QString& path, qint64 largestBytes, std::int64_t
             QCoreApplication::translate("ThrowsFiles", "%1 could not be opened: %2");
         return {{}, refusal.arg(file, problem)};
     }
-    auto read = experiment::readThrowsCsv(
+    auto read = experiment_core::readThrowsCsv(
         {bytes.constData(), static_cast<std::size_t>(bytes.size())}, room);
-    if (const auto* refused = std::get_if<experiment::CsvProblem>(&read)) {
+    if (const auto* refused = std::get_if<experiment_core::CsvProblem>(&read)) {
         const QString refusal =
             //: a refused file: %1 the file, %2 the line, %3 what is wrong there
             QCoreApplication::translate("ThrowsFiles", "%1 was not opened: line %2: %3");
         return {{}, refusal.arg(file).arg(refused->line).arg(reason(refused->what, limit))};
     }
-    return {std::move(std::get<std::vector<experiment::Faces>>(read)), {}};
+    return {std::move(std::get<std::vector<experiment_core::Faces>>(read)), {}};
 }
 
 }  // namespace take_away

@@ -5,14 +5,14 @@
 #include <cstdint>
 #include <vector>
 
-#include "throws_csv.h"
+#include "experiment_core/throws_csv.h"
 
 namespace take_away {
 
 // A file of throws, read and checked: its throws, or, where it was refused, why, in a sentence
 // that names the file (and the line where one is at fault).
 struct ThrowsFile {
-    std::vector<experiment::Faces> throws;
+    std::vector<experiment_core::Faces> throws;
     QString refusal;
 };
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "whole_files.h"
+#include "take_away/whole_files.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -7,7 +7,7 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
-#include "ordinary_file.h"
+#include "platform/ordinary_file.h"
 
 namespace take_away {
 

@@ -624,7 +624,7 @@
     </message>
 </context>
 <context>
-    <name>experiment::ExperimentSession</name>
+    <name>experiment_core::ExperimentSession</name>
     <message>
         <source>Run finished.</source>
         <extracomment>announced to a screen reader after the last experiment of an automatic run</extracomment>

@@ -5,7 +5,7 @@
 #include <QProcess>
 #include <QTemporaryDir>
 
-#include "chime_file.h"
+#include "sound/chime_file.h"
 #include "support/printing.h"
 
 namespace {

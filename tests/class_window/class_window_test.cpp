@@ -14,10 +14,10 @@
 #include <QTemporaryDir>
 #include <cmath>
 
-#include "class_graph.h"
-#include "class_window.h"
-#include "experiment_results.h"
-#include "results_text.h"
+#include "class_window/class_window.h"
+#include "drawings/class_graph.h"
+#include "experiment_core/results_text.h"
+#include "main_window/experiment_results.h"
 #include "support/golden.h"
 #include "support/window_harness.h"
 
@@ -39,13 +39,13 @@ Pairs throwsOf(int pupil) {
 
 // The file "Save throws as CSV" writes of them (its bytes are checked where it is tested).
 QString writePupil(const QTemporaryDir& folder, const QString& name, const Pairs& throws) {
-    experiment::Tally tally;
+    experiment_core::Tally tally;
     for (const auto& [large, small] : throws) {
         tally.record(static_cast<std::int16_t>(large), static_cast<std::int16_t>(small));
     }
     QFile file(folder.filePath(name));
     file.open(QIODevice::WriteOnly);
-    file.write(QByteArray::fromStdString(experiment::throwsCsv(tally)));
+    file.write(QByteArray::fromStdString(experiment_core::throwsCsv(tally)));
     return file.fileName();
 }
 

@@ -6,10 +6,10 @@
 #include <functional>
 #include <vector>
 
-#include "accessibility.h"
-#include "notice_box.h"
-#include "sound_control.h"
-#include "take_away.h"
+#include "platform/accessibility.h"
+#include "platform/notice_box.h"
+#include "sound/sound_control.h"
+#include "take_away/take_away.h"
 
 // Answers every notice at once, as a user clicking OK (or the test's answer to a question)
 // would, and remembers what it said.

@@ -3,16 +3,16 @@
 
 #include <deque>
 
-#include "die.h"
+#include "experiment_core/die.h"
 
 // A clock that stands still unless the test moves it.
-class FrozenClock final : public experiment::Clock {
+class FrozenClock final : public experiment_core::Clock {
 public:
     float secondsOfDay() override { return 43200.25F; }
 };
 
 // Draws that the test scripts; once the script is used up, every draw is 0 (face 1).
-class ScriptedRandom final : public experiment::RandomSource {
+class ScriptedRandom final : public experiment_core::RandomSource {
 public:
     void reseed(float /*clockValue*/) override {}
     float next() override {

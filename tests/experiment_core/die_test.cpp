@@ -6,7 +6,7 @@
 #include <limits>
 
 #include "doubles/fake_dice.h"
-#include "mixing_generator.h"
+#include "experiment_core/mixing_generator.h"
 
 namespace {
 
@@ -17,27 +17,27 @@ TEST(FaceFromDraw, GivesTheFaceOfTheSixthTheDrawLiesIn) {
                                      {0.5F, 4},
                                      {0.8333333F, 5},
                                      {std::nextafter(1.0F, 0.0F), 6}}) {
-        EXPECT_EQ(experiment::faceFromDraw(draw), face) << draw;
+        EXPECT_EQ(experiment_core::faceFromDraw(draw), face) << draw;
     }
 }
 
 // A generator that restarts from each clock reading, as a plain seed-from-the-clock would.
-class RestartingGenerator final : public experiment::RandomSource {
+class RestartingGenerator final : public experiment_core::RandomSource {
 public:
     void reseed(float clockValue) override {
-        mixing_ = experiment::MixingGenerator(std::hash<float>{}(clockValue));
+        mixing_ = experiment_core::MixingGenerator(std::hash<float>{}(clockValue));
     }
     float next() override { return mixing_.next(); }
 
 private:
-    experiment::MixingGenerator mixing_{0};
+    experiment_core::MixingGenerator mixing_{0};
 };
 
 // Pearson's statistic of the 36 face pairs of `ticks` ticks (a large roll, then a small
 // roll) with the clock standing still, as it nearly does between the two rolls of one tick.
-double pairChiSquare(experiment::RandomSource& random, int ticks) {
+double pairChiSquare(experiment_core::RandomSource& random, int ticks) {
     FrozenClock clock;
-    experiment::DieRoller roller(clock, random);
+    experiment_core::DieRoller roller(clock, random);
     std::array<int, 36> pairs{};
     for (int i = 0; i < ticks; ++i) {
         const int large = roller.roll();
@@ -57,7 +57,7 @@ double pairChiSquare(experiment::RandomSource& random, int ticks) {
 // value for 35 degrees of freedom. The restarting generator shows the test has power: it
 // gives both dice of a tick the same face every time.
 TEST(DieRoller, FacePairsAreUniformWithTheClockFrozen) {
-    experiment::MixingGenerator mixing(0xd1ce);
+    experiment_core::MixingGenerator mixing(0xd1ce);
     EXPECT_LT(pairChiSquare(mixing, 36000), 66.619);
     RestartingGenerator restarting;
     EXPECT_GT(pairChiSquare(restarting, 36000), 66.619);

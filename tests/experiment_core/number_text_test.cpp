@@ -3,7 +3,7 @@
 
 #include <cctype>
 
-#include "number_text.h"
+#include "experiment_core/number_text.h"
 
 namespace {
 
@@ -14,7 +14,7 @@ namespace {
 TEST(RatioText, IsTheNearestThousandthRoundedHalfUpUpToTheSixteenBitCount) {
     int halves = 0;
     const auto check = [&halves](int k, int n) {
-        const std::string text = experiment::ratioText(k, n);
+        const std::string text = experiment_core::ratioText(k, n);
         // One digit, a point, three digits.
         ASSERT_TRUE(text.size() == 5 && text[1] == '.' &&
                     text.find_first_not_of("0123456789", 2) == std::string::npos &&
@@ -42,7 +42,7 @@ TEST(RatioText, IsTheNearestThousandthRoundedHalfUpUpToTheSixteenBitCount) {
     // to 1000 experiments, and some beyond it.
     EXPECT_EQ(halvesUpToTheLimit, 1200);
     EXPECT_GT(halves, 1200);
-    EXPECT_EQ(experiment::ratioText(0, 0), "0.000");
+    EXPECT_EQ(experiment_core::ratioText(0, 0), "0.000");
 }
 
 }  // namespace

@@ -5,11 +5,11 @@
 #include <iterator>
 #include <sstream>
 
-#include "throws_csv.h"
+#include "experiment_core/throws_csv.h"
 
 namespace {
 
-using What = experiment::CsvProblem::What;
+using What = experiment_core::CsvProblem::What;
 
 std::string fixture(const char* name) {
     std::ifstream file(std::string(THROWS_FIXTURES) + "/" + name, std::ios::binary);
@@ -49,10 +49,11 @@ TEST(ThrowsCsv, ReadsBackWhatASpreadsheetSavedAgain) {
     const std::string bom = "\xEF\xBB\xBF";
     for (const std::string& text : {saved, calc, bom + replaced(calc, "\n", "\r\n"), quoted(saved),
                                     calc + "\n\n", bom + saved + "\r\n\r\n"}) {
-        const auto read = experiment::readThrowsCsv(text, 16);
-        ASSERT_TRUE(std::holds_alternative<std::vector<experiment::Faces>>(read)) << text;
+        const auto read = experiment_core::readThrowsCsv(text, 16);
+        ASSERT_TRUE(std::holds_alternative<std::vector<experiment_core::Faces>>(read)) << text;
         std::vector<std::pair<int, int>> got;
-        for (const experiment::Faces& pair : std::get<std::vector<experiment::Faces>>(read)) {
+        for (const experiment_core::Faces& pair :
+             std::get<std::vector<experiment_core::Faces>>(read)) {
             got.emplace_back(pair.large, pair.small);
         }
         EXPECT_EQ(got, faces) << text;
@@ -89,8 +90,8 @@ TEST(ThrowsCsv, RefusesEachValueThatDisagreesWithTheFaces) {
         {"\xEF\xBB\xBF\xEF\xBB\xBF" + calc, What::NoHeader, 1},
         {calc, What::TooMany, 17}};
     for (const auto& [text, what, line] : cases) {
-        const auto read = experiment::readThrowsCsv(text, 15);
-        const auto* refused = std::get_if<experiment::CsvProblem>(&read);
+        const auto read = experiment_core::readThrowsCsv(text, 15);
+        const auto* refused = std::get_if<experiment_core::CsvProblem>(&read);
         ASSERT_NE(refused, nullptr) << text;
         EXPECT_EQ(std::pair(refused->what, refused->line), std::pair(what, std::int64_t{line}))
             << text;

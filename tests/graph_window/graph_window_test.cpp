@@ -9,9 +9,9 @@
 #include <QTest>
 
 #include "doubles/desktop_doubles.h"
-#include "graph_window.h"
-#include "picture_box.h"
-#include "ratio_graph.h"
+#include "drawings/ratio_graph.h"
+#include "graph_window/graph_window.h"
+#include "platform/picture_box.h"
 #include "support/golden.h"
 
 namespace {
@@ -30,8 +30,8 @@ struct Desk : TakeAwayDoubles {
 
 // `count` experiments with an odd product at every 4th and a few more early on, so that the
 // line settles towards 1/4 from above, with peaks, valleys and level stretches.
-experiment::Tally historyOf(int count) {
-    experiment::Tally tally;
+experiment_core::Tally historyOf(int count) {
+    experiment_core::Tally tally;
     for (int n = 1; n <= count; ++n) {
         const std::int16_t face = n % 4 == 1 || n == 6 || n == 10 || n == 29 ? 1 : 2;
         tally.record(face, face);
@@ -45,7 +45,7 @@ TEST(GraphPicture, IsAsReviewed) {
     for (const auto& [count, golden] :
          {std::pair{0, "graph-empty"}, std::pair{1, "graph-one-point"},
           std::pair{1000, "graph-thousand"}}) {
-        const experiment::Tally tally = historyOf(count);
+        const experiment_core::Tally tally = historyOf(count);
         Desk desk;
         GraphWindow window(tally, desk.tracker, desk.takeAway, desk.page, [](QWidget*) {});
         window.show();
@@ -72,7 +72,7 @@ TEST(GraphDrawing, IsAsReviewedAtDoubleDensity) {
 // the ratio went at 10, 20, 50, ... experiments, up to the count itself. Shift+F10 opens the
 // menu. Ctrl+C copies the picture as drawn, Ctrl+S saves it as PNG where the user chose.
 TEST(GraphWindowInUse, FocusesTheCanvasTellsTheRatiosAndGivesThePictureAway) {
-    const experiment::Tally tally = historyOf(100);
+    const experiment_core::Tally tally = historyOf(100);
     Desk desk;
     GraphWindow window(tally, desk.tracker, desk.takeAway, desk.page, [](QWidget*) {});
     window.show();

@@ -5,8 +5,8 @@
 #include <QFile>
 #include <QTest>
 
-#include "help_text.h"
-#include "help_window.h"
+#include "help_window/help_text.h"
+#include "help_window/help_window.h"
 #include "support/golden.h"
 
 namespace {
@@ -17,8 +17,8 @@ TEST(HelpText, IsTheDesignsTextCharacterForCharacter) {
     QFile fixture(QStringLiteral(HELP_TEXT_FIXTURE));
     ASSERT_TRUE(fixture.open(QIODevice::ReadOnly));
     QString lines;
-    for (int i = 0; i < help::kHelpLines; ++i) {
-        lines += QString::fromUtf8(help::sourceLine(i)) + "\n";
+    for (int i = 0; i < help_window::kHelpLines; ++i) {
+        lines += QString::fromUtf8(help_window::sourceLine(i)) + "\n";
     }
     EXPECT_EQ(lines, fixture.readAll());
 }
@@ -44,7 +44,7 @@ TEST(HelpWindowTest, ReadsAsTextAfterClose) {
     auto* canvas = window.findChild<QWidget*>(QStringLiteral("Picture1"));
     QAccessibleTextInterface* text = QAccessible::queryAccessibleInterface(canvas)->textInterface();
     ASSERT_NE(text, nullptr);
-    EXPECT_EQ(text->text(0, text->characterCount()), help::helpText().join('\n'));
+    EXPECT_EQ(text->text(0, text->characterCount()), help_window::helpText().join('\n'));
     auto* close = window.findChild<QWidget*>(QStringLiteral("Command1"));
     close->setFocus();
     QTest::keyClick(close, Qt::Key_Tab);

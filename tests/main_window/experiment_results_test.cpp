@@ -9,9 +9,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "experiment_results.h"
-#include "mixing_generator.h"
-#include "results_page.h"
+#include "drawings/results_page.h"
+#include "experiment_core/mixing_generator.h"
+#include "main_window/experiment_results.h"
 #include "support/golden.h"
 #include "support/window_harness.h"
 
@@ -109,7 +109,7 @@ std::pair<QImage, QImage> picturesOf(const WindowHarness& harness) {
 TEST(ExperimentResults, OpenedThrowsGiveBackTheWindowThatSavedThemAndPool) {
     const QTemporaryDir folder;
     const QString saved = folder.filePath("pupil.csv");
-    const WindowHarness pupil(std::make_unique<experiment::MixingGenerator>(2026));
+    const WindowHarness pupil(std::make_unique<experiment_core::MixingGenerator>(2026));
     pupil.start();
     for (int n = 0; n < 5; ++n) {
         if (n == 3) {
@@ -243,7 +243,7 @@ TEST(ExperimentResults, OpeningRefusesEveryHostileFileAndChangesNothing) {
 // small k / 6 + 1. The last 30 throws leave out six pairs, one in each row and none of them
 // odd: 252 odd products in 1002.
 TEST(ResultsPage, IsAsReviewedOnA4AndFitsLetter) {
-    experiment::Tally tally;
+    experiment_core::Tally tally;
     for (int n = 0; n < 1002; ++n) {
         const int pair = n * 7 % 36;
         tally.record(static_cast<std::int16_t>(pair % 6 + 1),

@@ -10,30 +10,30 @@
 #include <map>
 #include <random>
 
-#include "button_states.h"
 #include "doubles/fake_dice.h"
-#include "experiment_session.h"
-#include "mixing_generator.h"
-#include "number_text.h"
+#include "experiment_core/experiment_session.h"
+#include "experiment_core/mixing_generator.h"
+#include "experiment_core/number_text.h"
+#include "main_window/button_states.h"
 #include "support/printing.h"
 
 namespace {
 
-using buttons::Button;
-using experiment::Timer;
+using experiment_core::Timer;
+using main_window::Button;
 
 // The experiment session with the button table it drives, and no widget: the dice are
 // scripted (or drawn by a generator of the test's own), and the timers run but fire only when
 // the test ticks them.
 struct Session {
-    explicit Session(std::unique_ptr<experiment::RandomSource> generator = nullptr)
+    explicit Session(std::unique_ptr<experiment_core::RandomSource> generator = nullptr)
         : random(generator ? std::move(generator) : std::make_unique<ScriptedRandom>()),
           session(clock, *random) {
-        QObject::connect(&session, &experiment::ExperimentSession::stepReached, &session,
-                         [this](experiment::Step step) { buttons.apply(step); });
-        QObject::connect(&session, &experiment::ExperimentSession::faceShown, &session,
-                         [this](experiment::Die die, int face) {
-                             faces.at(die == experiment::Die::Large ? 0 : 1) = face;
+        QObject::connect(&session, &experiment_core::ExperimentSession::stepReached, &session,
+                         [this](experiment_core::Step step) { buttons.apply(step); });
+        QObject::connect(&session, &experiment_core::ExperimentSession::faceShown, &session,
+                         [this](experiment_core::Die die, int face) {
+                             faces.at(die == experiment_core::Die::Large ? 0 : 1) = face;
                          });
         for (const auto which : {Timer::LargeDie, Timer::SmallDie, Timer::Run}) {
             session.timer(which)->installEventFilter(&stillTime);
@@ -44,9 +44,9 @@ struct Session {
     [[nodiscard]] bool usable(Button which) const { return buttons.usable(which); }
 
     FrozenClock clock;
-    std::unique_ptr<experiment::RandomSource> random;
-    experiment::ExperimentSession session;
-    buttons::ButtonStates buttons;
+    std::unique_ptr<experiment_core::RandomSource> random;
+    experiment_core::ExperimentSession session;
+    main_window::ButtonStates buttons;
     std::array<int, 2> faces{};
     struct StillTime : QObject {
         bool eventFilter(QObject* /*watched*/, QEvent* event) override {
@@ -58,7 +58,7 @@ struct Session {
 // What a pupil (or a timer) does, one letter each: a click only where its button is usable,
 // a tick only while its timer runs.
 void act(Session& s, char letter) {
-    using experiment::ExperimentSession;
+    using experiment_core::ExperimentSession;
     static const std::map<char, std::pair<Button, void (ExperimentSession::*)()>> clicks = {
         {'T', {Button::ThrowDice, &ExperimentSession::throwDice}},
         {'D', {Button::StopDice, &ExperimentSession::stopDice}},
@@ -70,8 +70,8 @@ void act(Session& s, char letter) {
         const auto& [button, command] = clicks.at(letter);
         s.usable(button) ? (s.session.*command)() : void();
     } else if (letter == 'R' && s.moving(Timer::LargeDie)) {
-        s.session.rollDie(experiment::Die::Large);
-        s.session.rollDie(experiment::Die::Small);
+        s.session.rollDie(experiment_core::Die::Large);
+        s.session.rollDie(experiment_core::Die::Small);
     } else if (letter == 'V') {
         s.session.activate();
     }
@@ -87,12 +87,12 @@ QString stateOf(const Session& s) {
     static const char* const names[] = {"Automatic", "StopDice",     "Stop", "Exit",
                                         "Init",      "GraphDisplay", "Help", "ThrowDice"};
     QStringList usable;
-    for (std::size_t i = 0; i < buttons::kButtonCount; ++i) {
+    for (std::size_t i = 0; i < main_window::kButtonCount; ++i) {
         s.usable(Button(i)) ? void(usable << names[i]) : void();
     }
     s.buttons.takeAway() ? void(usable << "Results") : void();
-    const experiment::Tally& tally = s.session.tally();
-    const experiment::ExperimentRecord& record = tally.record();
+    const experiment_core::Tally& tally = s.session.tally();
+    const experiment_core::ExperimentRecord& record = tally.record();
     QString cells;
     for (int cell = 0; cell < 36; ++cell) {
         const int count = tally.pairCount(cell / 6 + 1, cell % 6 + 1);
@@ -107,8 +107,8 @@ QString stateOf(const Session& s) {
                          QString("%1 %2 %3")
                              .arg(record.experimentCount)
                              .arg(record.oddCount)
-                             .arg(QString::fromStdString(
-                                 experiment::ratioText(record.oddCount, record.experimentCount))),
+                             .arg(QString::fromStdString(experiment_core::ratioText(
+                                 record.oddCount, record.experimentCount))),
                          cells.trimmed(), timers, QString("%1%2").arg(s.faces[0]).arg(s.faces[1])};
     parts.replaceInStrings(QRegularExpression("^$"), "-");
     return parts.join(" | ");
@@ -170,7 +170,7 @@ TEST(SessionSteps, HundredThousandRandomActsKeepEveryRuleAndNeverGetStuck) {
     const std::vector<double> weights = {3, 4, 0.4, 0.3, 4, 12, 60, 3};
     std::mt19937 rng(20221207);  // NOLINT(cert-msc32-c,cert-msc51-cpp): fixed on purpose
     std::discrete_distribution<std::size_t> pick(weights.begin(), weights.end());
-    Session s(std::make_unique<experiment::MixingGenerator>(rng()));
+    Session s(std::make_unique<experiment_core::MixingGenerator>(rng()));
     for (int n = 0; n < 32767; ++n) {
         act(s, 'T');
         act(s, 'D');
@@ -184,8 +184,8 @@ TEST(SessionSteps, HundredThousandRandomActsKeepEveryRuleAndNeverGetStuck) {
     const auto started = std::chrono::steady_clock::now();
     for (int i = 0; i < 100000 && !HasFatalFailure(); ++i) {
         act(s, letters.at(pick(rng)));
-        const experiment::Tally& tally = s.session.tally();
-        const experiment::ExperimentRecord& record = tally.record();
+        const experiment_core::Tally& tally = s.session.tally();
+        const experiment_core::ExperimentRecord& record = tally.record();
         if (record.experimentCount == 0) {
             cells = {};
             count = 0;
@@ -201,7 +201,7 @@ TEST(SessionSteps, HundredThousandRandomActsKeepEveryRuleAndNeverGetStuck) {
         ASSERT_EQ(std::pair(int{record.experimentCount}, int{record.oddCount}),
                   std::pair(count, odd));
         ASSERT_EQ(record.oddRatio, count > 0 ? static_cast<float>(1.0 * odd / count) : 0.0F);
-        for (int n = record.experimentCount + 1; n <= experiment::kExperimentLimit; ++n) {
+        for (int n = record.experimentCount + 1; n <= experiment_core::kExperimentLimit; ++n) {
             ASSERT_EQ(record.ratioHistory.at(n), 0.0F) << n;
         }
         // The user can always get on: Stop the dice usable exactly while the dice spin, Stop

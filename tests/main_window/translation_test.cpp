@@ -3,7 +3,7 @@
 
 #include <QAccessible>
 
-#include "language.h"
+#include "platform/language.h"
 #include "support/golden.h"
 #include "support/window_harness.h"
 

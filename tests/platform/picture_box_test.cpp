@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
-#include "picture_box.h"
+#include "platform/picture_box.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <QRandomGenerator>
 #include <QTimer>
 
-#include "sound_control.h"
+#include "sound/sound_control.h"
 
 int main(int argc, char* argv[]) {
     const QCoreApplication application(argc, argv);

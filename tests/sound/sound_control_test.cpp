@@ -10,7 +10,7 @@
 #include <QTemporaryDir>
 #include <QtEndian>
 
-#include "pulse_sound_control.h"
+#include "sound/pulse_sound_control.h"
 #include "support/sound_server.h"
 
 namespace {

@@ -11,18 +11,18 @@
 #include <memory>
 #include <set>
 
-#include "button_states.h"
 #include "doubles/desktop_doubles.h"
 #include "doubles/fake_dice.h"
-#include "experiment_window.h"
-#include "graph_window.h"
-#include "help_window.h"
+#include "graph_window/graph_window.h"
+#include "help_window/help_window.h"
+#include "main_window/button_states.h"
+#include "main_window/experiment_window.h"
 #include "support/printing.h"
 
-using buttons::Button;
+using main_window::Button;
 using Buttons = std::set<Button>;
-using controls::Timer;
-using controls::Value;
+using main_window::Timer;
+using main_window::Value;
 
 // What the window system sends when the user closes a window from its frame: the close
 // reaches the window's platform window first, not the widget.
@@ -34,7 +34,7 @@ inline void closeFromFrame(QWidget* window) {
 // The experiment window with recording doubles for everything it takes from outside. With a
 // generator of the test's own, `random` stays null.
 struct WindowHarness {
-    explicit WindowHarness(std::unique_ptr<experiment::RandomSource> generator = nullptr) {
+    explicit WindowHarness(std::unique_ptr<experiment_core::RandomSource> generator = nullptr) {
         auto scripted = std::make_unique<ScriptedRandom>();
         random = generator ? nullptr : scripted.get();
         ExperimentServices services{std::make_unique<FrozenClock>(),
@@ -72,7 +72,7 @@ struct WindowHarness {
     }
     [[nodiscard]] Buttons usableButtons() const {
         Buttons usable;
-        for (std::size_t i = 0; i < buttons::kButtonCount; ++i) {
+        for (std::size_t i = 0; i < main_window::kButtonCount; ++i) {
             button(Button(i))->isEnabled() ? void(usable.insert(Button(i))) : void();
         }
         return usable;
@@ -80,7 +80,7 @@ struct WindowHarness {
     // The faces shown, the large die's then the small die's: "35" when each shows one face.
     [[nodiscard]] QString facesShown() const {
         QString faces;
-        for (const auto die : {experiment::Die::Large, experiment::Die::Small}) {
+        for (const auto die : {experiment_core::Die::Large, experiment_core::Die::Small}) {
             for (int face = 1; face <= 6; ++face) {
                 faces += window->dieFace(die, face)->isHidden() ? "" : QString::number(face);
             }
@@ -89,8 +89,8 @@ struct WindowHarness {
     }
     // A tick of each die's timer.
     void rollBothDice() const {
-        window->session()->rollDie(experiment::Die::Large);
-        window->session()->rollDie(experiment::Die::Small);
+        window->session()->rollDie(experiment_core::Die::Large);
+        window->session()->rollDie(experiment_core::Die::Small);
     }
     // One manual experiment with the given faces.
     void throwManually(int large, int small) const {

@@ -9,7 +9,7 @@
 
 #include "doubles/desktop_doubles.h"
 #include "support/printing.h"
-#include "take_away.h"
+#include "take_away/take_away.h"
 
 namespace {
 
