@@ -114,4 +114,19 @@ void setUpTimer(QTimer* timer, const Control& control) {
     timer->setInterval(control.interval);
 }
 
+ResultWords resultWords() {
+    ResultWords words{{}, QStringList(experiment_core::kFaces), QStringList(3)};
+    for (const Control& control : experimentWindowControls()) {
+        if (control.header > 0) {
+            words.faces[control.header - 1] = captionOf(control);
+        } else if (control.table && control.large == 0) {
+            words.corner = captionOf(control);
+        } else if (control.value != Value::None) {
+            words.summary[static_cast<int>(control.value) - 1] =
+                QCoreApplication::translate("ExperimentWindow", control.description);
+        }
+    }
+    return words;
+}
+
 }  // namespace main_window

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QStringList>
+
 #include "main_window/control_table.h"
 
 class QPushButton;
@@ -20,5 +22,15 @@ DieFaceView* createDieFace(QWidget* window, const Control& control);
 QWidget* createRule(QWidget* window, const Control& control);
 // One of the session's timers, named and timed as the table says.
 void setUpTimer(QTimer* timer, const Control& control);
+
+// The words the results take from the window, as it shows them: the table's corner, its
+// headers for faces 1 to 6, and what the number of experiments, of odd products and their
+// ratio are.
+struct ResultWords {
+    QString corner;
+    QStringList faces;
+    QStringList summary;
+};
+ResultWords resultWords();
 
 }  // namespace main_window

@@ -6,6 +6,7 @@
 
 #include "drawings/results_page.h"
 #include "experiment_core/results_text.h"
+#include "main_window/control_factory.h"
 #include "platform/language.h"
 #include "platform/notice_box.h"
 #include "platform/window_geometry.h"
@@ -15,11 +16,6 @@ namespace {
 
 QString text(const std::string& value) {
     return QString::fromStdString(value);
-}
-
-// The window's own words.
-QString shown(const char* text) {
-    return QCoreApplication::translate("ExperimentWindow", text);
 }
 
 }  // namespace
@@ -55,10 +51,10 @@ void ExperimentResults::openClassResults(QWidget* owner) {
 }
 
 void ExperimentResults::copy() {
-    const experiment_core::SummaryWords words{shown("Large＼Small").toStdString(),
-                                              shown("Number of experiments").toStdString(),
-                                              shown("Number of odd products").toStdString(),
-                                              shown("Percentage of odd products").toStdString()};
+    const main_window::ResultWords shown = main_window::resultWords();
+    const experiment_core::SummaryWords words{
+        shown.corner.toStdString(), shown.summary.at(0).toStdString(),
+        shown.summary.at(1).toStdString(), shown.summary.at(2).toStdString()};
     takeAway_.clipboard.putText(text(experiment_core::resultsTabSeparated(tally_, words)),
                                 text(experiment_core::resultsHtml(tally_, words)));
 }
@@ -118,11 +114,10 @@ take_away::Document ExperimentResults::page() const {
                 drawings::PageWords words;
                 words.title = title;
                 words.date = platform::dateText(QDate::currentDate());
-                words.corner = shown("Large＼Small");
-                words.faces = QStringList{"１", "２", "３", "４", "５", "６"};
-                words.summary =
-                    QStringList{shown("Number of experiments"), shown("Number of odd products"),
-                                shown("Percentage of odd products")};
+                const main_window::ResultWords shown = main_window::resultWords();
+                words.corner = shown.corner;
+                words.faces = shown.faces;
+                words.summary = shown.summary;
                 drawings::drawResultsPage(painter, area, tally_, words);
             }};
 }
