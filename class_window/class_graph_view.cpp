@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "class_window/class_graph_view.h"
+#include "experiment_core/shown_numbers.h"
 
 #include <QPainter>
 #include <algorithm>
@@ -7,14 +8,6 @@
 #include "experiment_core/number_text.h"
 #include "platform/accessibility.h"
 #include "platform/fonts.h"
-
-namespace {
-
-QString ratioText(std::int64_t odd, std::int64_t count) {
-    return QString::fromStdString(experiment_core::ratioText(odd, count));
-}
-
-}  // namespace
 
 ClassGraphView::ClassGraphView(const experiment_core::ClassTally& tally, QWidget* parent)
     : QWidget(parent), tally_(tally) {
@@ -42,7 +35,7 @@ void ClassGraphView::showTally() {
         //: the pooled ratio after %1 experiments, in the graph's description
         reached << tr("after %1: %2")
                        .arg(milestone)
-                       .arg(ratioText(tally_.oddAfter(milestone), milestone));
+                       .arg(experiment_core::shownRatio(tally_.oddAfter(milestone), milestone));
     }
     QString description = reached.join(tr(", "));
     const auto& pupils = tally_.pupils();
@@ -53,17 +46,18 @@ void ClassGraphView::showTally() {
         };
         const auto [lowest, highest] = std::minmax_element(pupils.begin(), pupils.end(), byRatio);
         //: the spread of the pupils' own ratios, in the graph's description
-        description += (description.isEmpty() ? QString() : tr("; ")) +
-                       tr("the pupils' own ratios lie between %1 and %2")
-                           .arg(ratioText(lowest->oddCount, lowest->experiments),
-                                ratioText(highest->oddCount, highest->experiments));
+        description +=
+            (description.isEmpty() ? QString() : tr("; ")) +
+            tr("the pupils' own ratios lie between %1 and %2")
+                .arg(experiment_core::shownRatio(lowest->oddCount, lowest->experiments),
+                     experiment_core::shownRatio(highest->oddCount, highest->experiments));
     }
     platform::setSpokenText(
         this,
         //: the class graph read by a screen reader: %1 experiments, %2 the pooled ratio
         tr("Ratio of odd products of the class after %1 experiments: %2")
             .arg(count)
-            .arg(ratioText(tally_.oddCount(), count)),
+            .arg(experiment_core::shownRatio(tally_.oddCount(), count)),
         description);
     update();
 }

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "class_window/class_window.h"
+#include "experiment_core/shown_numbers.h"
 
 #include <QContextMenuEvent>
 #include <QCoreApplication>
@@ -169,7 +170,7 @@ void ClassWindow::showTally() {
                           .arg(pupilCount())
                           .arg(count)
                           .arg(tally_.oddCount())
-                          .arg(text(experiment_core::ratioText(tally_.oddCount(), count))));
+                          .arg(experiment_core::shownRatio(tally_.oddCount(), count)));
     pupils_->clear();
     const experiment_core::PupilWords heads = classWords().pupils;
     pupils_->setHorizontalHeaderLabels(
@@ -181,7 +182,7 @@ void ClassWindow::showTally() {
             cell(name, name.toLower()),
             cell(QString::number(pupil.experiments), qint64{pupil.experiments}),
             cell(QString::number(pupil.oddCount), qint64{pupil.oddCount}),
-            cell(text(experiment_core::ratioText(pupil.oddCount, pupil.experiments)),
+            cell(experiment_core::shownRatio(pupil.oddCount, pupil.experiments),
                  static_cast<double>(pupil.oddCount) / static_cast<double>(pupil.experiments))});
     }
     for (int large = 1; large <= experiment_core::kFaces; ++large) {

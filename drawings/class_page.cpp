@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "drawings/class_page.h"
+#include "experiment_core/shown_numbers.h"
 
 #include <QPagedPaintDevice>
 #include <QPainter>
@@ -8,14 +9,6 @@
 #include "platform/fonts.h"
 
 namespace drawings {
-
-namespace {
-
-QString text(const std::string& value) {
-    return QString::fromStdString(value);
-}
-
-}  // namespace
 
 void drawClassPages(QPainter& painter, const QRect& page, const experiment_core::ClassTally& tally,
                     const ClassPageWords& words) {
@@ -57,11 +50,11 @@ void drawClassPages(QPainter& painter, const QRect& page, const experiment_core:
             top = page.top();
             drawHeads();
         }
-        drawBoxedRow(painter, {page.left(), top}, rowHeight, widths,
-                     {QString::fromStdString(pupil.name),
-                      text(experiment_core::counterText(pupil.experiments)),
-                      text(experiment_core::counterText(pupil.oddCount)),
-                      text(experiment_core::ratioText(pupil.oddCount, pupil.experiments))});
+        drawBoxedRow(
+            painter, {page.left(), top}, rowHeight, widths,
+            {QString::fromStdString(pupil.name), experiment_core::shownCount(pupil.experiments),
+             experiment_core::shownCount(pupil.oddCount),
+             experiment_core::shownRatio(pupil.oddCount, pupil.experiments)});
         top += rowHeight;
     }
     painter.restore();

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "drawings/results_page.h"
+#include "experiment_core/shown_numbers.h"
 
 #include <QPainter>
 
@@ -10,10 +11,6 @@
 namespace drawings {
 
 namespace {
-
-QString text(const std::string& value) {
-    return QString::fromStdString(value);
-}
 
 // A row of boxed cells, the first `first` wide, the others twice as wide as high.
 void drawRow(QPainter& painter, const QRect& cell, int first, const QStringList& texts) {
@@ -59,15 +56,15 @@ int drawPageHead(QPainter& painter, const QRect& page, const PageWords& words,
     for (int large = 1; large <= experiment_core::kFaces; ++large) {
         QStringList row = {words.faces.value(large - 1)};
         for (int small = 1; small <= experiment_core::kFaces; ++small) {
-            row << text(experiment_core::counterText(counts.pair(large, small)));
+            row << experiment_core::shownCount(counts.pair(large, small));
         }
         drawRow(painter, firstCell.translated(0, rowHeight * large), part(20), row);
     }
     top += rowHeight * 8;
 
-    const QStringList values = {text(experiment_core::counterText(counts.experiments)),
-                                text(experiment_core::counterText(counts.odd)),
-                                text(experiment_core::ratioText(counts.odd, counts.experiments))};
+    const QStringList values = {experiment_core::shownCount(counts.experiments),
+                                experiment_core::shownCount(counts.odd),
+                                experiment_core::shownRatio(counts.odd, counts.experiments)};
     for (int i = 0; i < values.size(); ++i) {
         drawRow(painter, QRect(page.left(), top, part(40), rowHeight), part(40),
                 {words.summary.value(i), values.at(i)});

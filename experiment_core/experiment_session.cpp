@@ -4,17 +4,9 @@
 #include <QTimer>
 #include <algorithm>
 
-#include "experiment_core/number_text.h"
+#include "experiment_core/shown_numbers.h"
 
 namespace experiment_core {
-
-namespace {
-
-QString text(const std::string& value) {
-    return QString::fromStdString(value);
-}
-
-}  // namespace
 
 ExperimentSession::ExperimentSession(Clock& clock, RandomSource& random, QObject* parent)
     : QObject(parent), roller_(clock, random) {
@@ -106,7 +98,7 @@ void ExperimentSession::runStep() {
         //: announced to a screen reader every hundred experiments of a run: count, ratio
         emit announced(tr("%1 experiments, ratio %2.")
                            .arg(record.experimentCount)
-                           .arg(text(ratioText(record.oddCount, record.experimentCount))));
+                           .arg(shownRatio(record.oddCount, record.experimentCount)));
     }
 }
 
@@ -158,7 +150,7 @@ void ExperimentSession::halt() {
 QString ExperimentSession::latestResult() const {
     const ExperimentRecord& record = tally_.record();
     const int count = record.experimentCount;
-    const QString ratio = text(ratioText(record.oddCount, count));
+    const QString ratio = shownRatio(record.oddCount, count);
     QString totals =
         count == 1
             //: announced after a result: the odd count, the ratio

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "graph_window/graph_window.h"
+#include "experiment_core/shown_numbers.h"
 
 #include <QBuffer>
 #include <QContextMenuEvent>
@@ -82,7 +83,7 @@ void GraphWindow::onActivated() {
     // ratio settled from the description; both are read on demand, so that changing them
     // sends no event while the canvas has the focus.
     const auto ratioAfter = [](int count, int odd) {
-        return QString::fromStdString(experiment_core::ratioText(odd, count));
+        return experiment_core::shownRatio(odd, count);
     };
     QStringList reached;
     for (const int count : {10, 20, 50, 100, 200, 500, 1000}) {

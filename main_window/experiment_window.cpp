@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "main_window/experiment_window.h"
+#include "experiment_core/shown_numbers.h"
 
 #include <QCloseEvent>
 #include <QLabel>
@@ -21,10 +22,6 @@ namespace {
 
 using main_window::Button;
 using main_window::Step;
-
-QString text(const std::string& value) {
-    return QString::fromStdString(value);
-}
 
 }  // namespace
 
@@ -208,18 +205,15 @@ void ExperimentWindow::showTally() {
     const experiment_core::Tally& tally = session_->tally();
     for (int large = 1; large <= experiment_core::kFaces; ++large) {
         for (int small = 1; small <= experiment_core::kFaces; ++small) {
-            platform::showOnSpokenLabel(
-                cells_.at(large - 1).at(small - 1),
-                text(experiment_core::counterText(tally.pairCount(large, small))));
+            platform::showOnSpokenLabel(cells_.at(large - 1).at(small - 1),
+                                        experiment_core::shownCount(tally.pairCount(large, small)));
         }
     }
     const experiment_core::ExperimentRecord& record = tally.record();
-    platform::showOnSpokenLabel(countLabel_,
-                                text(experiment_core::counterText(record.experimentCount)));
-    platform::showOnSpokenLabel(oddCountLabel_,
-                                text(experiment_core::counterText(record.oddCount)));
+    platform::showOnSpokenLabel(countLabel_, experiment_core::shownCount(record.experimentCount));
+    platform::showOnSpokenLabel(oddCountLabel_, experiment_core::shownCount(record.oddCount));
     platform::showOnSpokenLabel(
-        ratioLabel_, text(experiment_core::ratioText(record.oddCount, record.experimentCount)));
+        ratioLabel_, experiment_core::shownRatio(record.oddCount, record.experimentCount));
 }
 
 void ExperimentWindow::playChime(const QString& fileName) {

@@ -14,6 +14,7 @@
 #include "experiment_core/experiment_session.h"
 #include "experiment_core/mixing_generator.h"
 #include "experiment_core/number_text.h"
+#include "experiment_core/shown_numbers.h"
 #include "main_window/button_states.h"
 #include "support/printing.h"
 
@@ -103,13 +104,13 @@ QString stateOf(const Session& s) {
     for (int i = 0; i < 3; ++i) {
         timers += s.moving(Timer(i)) ? QString::number(i + 1) : "";
     }
-    QStringList parts = {usable.join(' '),
-                         QString("%1 %2 %3")
-                             .arg(record.experimentCount)
-                             .arg(record.oddCount)
-                             .arg(QString::fromStdString(experiment_core::ratioText(
-                                 record.oddCount, record.experimentCount))),
-                         cells.trimmed(), timers, QString("%1%2").arg(s.faces[0]).arg(s.faces[1])};
+    QStringList parts = {
+        usable.join(' '),
+        QString("%1 %2 %3")
+            .arg(record.experimentCount)
+            .arg(record.oddCount)
+            .arg(experiment_core::shownRatio(record.oddCount, record.experimentCount)),
+        cells.trimmed(), timers, QString("%1%2").arg(s.faces[0]).arg(s.faces[1])};
     parts.replaceInStrings(QRegularExpression("^$"), "-");
     return parts.join(" | ");
 }
