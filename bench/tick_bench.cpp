@@ -64,8 +64,8 @@ void BM_ManualRecordWithRepaint(benchmark::State& state) {
 void BM_GraphOfAThousandExperiments(benchmark::State& state) {
     experiment_core::Tally tally;
     for (int n = 1; n <= experiment_core::kExperimentLimit; ++n) {
-        tally.record(static_cast<std::int16_t>(n % 6 + 1),
-                     static_cast<std::int16_t>(n * 7 % 6 + 1));
+        tally.addThrow(static_cast<std::int16_t>(n % 6 + 1),
+                       static_cast<std::int16_t>(n * 7 % 6 + 1));
     }
     platform::ActivationTracker tracker;
     GraphWindow graph(

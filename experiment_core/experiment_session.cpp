@@ -111,7 +111,7 @@ void ExperimentSession::stopRun() {
 
 void ExperimentSession::recordThrow() {
     // At the counter's 16-bit limit nothing more is recorded, and nothing changes.
-    if (tally_.record(faces_.at(0), faces_.at(1))) {
+    if (tally_.addThrow(faces_.at(0), faces_.at(1))) {
         emit tallyChanged();
     }
 }
@@ -127,7 +127,7 @@ void ExperimentSession::startAfresh() {
 void ExperimentSession::replaceThrows(const std::vector<Faces>& throws) {
     tally_.reset();
     for (const Faces& faces : throws) {
-        tally_.record(faces.large, faces.small);
+        tally_.addThrow(faces.large, faces.small);
     }
     // The dice show the last throw, as they would after throwing it by hand.
     if (!throws.empty()) {

@@ -139,13 +139,12 @@ std::string pupilsCsv(const ClassTally& tally, const PupilWords& words) {
 std::string throwsCsv(const Tally& tally) {
     std::string csv = std::string(kThrowsCsvHeader) + "\r\n";
     int number = 0;
-    int oddBefore = 0;
     for (const Throw& pair : tally.throws()) {
         ++number;
         csv += std::to_string(number) + "," + std::to_string(pair.large) + "," +
-               std::to_string(pair.small) + "," + (pair.oddSoFar > oddBefore ? "1" : "0") + "," +
-               std::to_string(pair.oddSoFar) + "," + ratioText(pair.oddSoFar, number) + "\r\n";
-        oddBefore = pair.oddSoFar;
+               std::to_string(pair.small) + "," + (isOddPair(pair.large, pair.small) ? "1" : "0") +
+               "," + std::to_string(pair.oddSoFar) + "," + ratioText(pair.oddSoFar, number) +
+               "\r\n";
     }
     return csv;
 }

@@ -17,22 +17,18 @@ bool Tally::full() const {
     return record_.experimentCount == std::numeric_limits<std::int16_t>::max();
 }
 
-bool Tally::record(std::int16_t large, std::int16_t small) {
+bool Tally::addThrow(std::int16_t large, std::int16_t small) {
     if (full()) {
         return false;
     }
     const int count = ++record_.experimentCount;
     // No cell can pass the count, and the count never passes the 16-bit limit, so neither a
-    // cell nor the odd sum below can overflow.
-    if (isFace(large) && isFace(small)) {
+    // cell nor the odd count can overflow.
+    const bool faces = isFace(large) && isFace(small);
+    if (faces) {
         ++pairCounts_[large - 1][small - 1];
     }
-    int odd = 0;
-    for (int row = 1; row <= kFaces; row += 2) {
-        for (int column = 1; column <= kFaces; column += 2) {
-            odd += pairCount(row, column);
-        }
-    }
+    const int odd = record_.oddCount + (faces && isOddPair(large, small) ? 1 : 0);
     record_.oddCount = static_cast<std::int16_t>(odd);
     throws_.push_back({large, small, record_.oddCount});
     record_.oddRatio = static_cast<float>(static_cast<double>(odd) / count);

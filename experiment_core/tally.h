@@ -26,7 +26,7 @@ public:
     // odd count, the ratio and its history. A face outside 1..6 enters no cell but is counted.
     // Returns false, recording nothing, when the count already stands at the largest 16-bit
     // value: that experiment cannot be counted.
-    bool record(std::int16_t large, std::int16_t small);
+    bool addThrow(std::int16_t large, std::int16_t small);
 
     // Back to the all-zero state.
     void reset();

@@ -93,7 +93,7 @@ Control label(std::string id, int left, int top, int width, double points) {
 void addCells(std::vector<Control>& table) {
     for (int small = 6; small >= 1; --small) {
         for (int large = 6; large >= 1; --large) {
-            const bool odd = large % 2 == 1 && small % 2 == 1;
+            const bool odd = experiment_core::isOddPair(large, small);
             table.push_back(
                 label("d" + std::to_string(large) + std::to_string(small), 1560 + 960 * (small - 1),
                       2760 + 360 * (large - 1), 975, kValue)

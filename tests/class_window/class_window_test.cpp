@@ -41,7 +41,7 @@ Pairs throwsOf(int pupil) {
 QString writePupil(const QTemporaryDir& folder, const QString& name, const Pairs& throws) {
     experiment_core::Tally tally;
     for (const auto& [large, small] : throws) {
-        tally.record(static_cast<std::int16_t>(large), static_cast<std::int16_t>(small));
+        tally.addThrow(static_cast<std::int16_t>(large), static_cast<std::int16_t>(small));
     }
     QFile file(folder.filePath(name));
     file.open(QIODevice::WriteOnly);

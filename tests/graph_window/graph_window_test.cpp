@@ -34,7 +34,7 @@ experiment_core::Tally historyOf(int count) {
     experiment_core::Tally tally;
     for (int n = 1; n <= count; ++n) {
         const std::int16_t face = n % 4 == 1 || n == 6 || n == 10 || n == 29 ? 1 : 2;
-        tally.record(face, face);
+        tally.addThrow(face, face);
     }
     return tally;
 }

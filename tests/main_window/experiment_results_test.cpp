@@ -246,8 +246,8 @@ TEST(ResultsPage, IsAsReviewedOnA4AndFitsLetter) {
     experiment_core::Tally tally;
     for (int n = 0; n < 1002; ++n) {
         const int pair = n * 7 % 36;
-        tally.record(static_cast<std::int16_t>(pair % 6 + 1),
-                     static_cast<std::int16_t>(pair / 6 + 1));
+        tally.addThrow(static_cast<std::int16_t>(pair % 6 + 1),
+                       static_cast<std::int16_t>(pair / 6 + 1));
     }
     const take_away::Document page{
         "Results", [&tally](QPainter& painter, const QRect& area) {
