@@ -11,10 +11,10 @@
 #include "experiment_core/number_text.h"
 #include "platform/accessibility.h"
 #include "platform/authorship.h"
-#include "platform/picture_box.h"
-#include "platform/rule.h"
 #include "platform/window_geometry.h"
 #include "take_away/take_away_menu.h"
+#include "widgets/picture_box.h"
+#include "widgets/rule.h"
 
 GraphWindow::GraphWindow(const experiment_core::Tally& tally,
                          platform::ActivationTracker& activation,
@@ -22,7 +22,7 @@ GraphWindow::GraphWindow(const experiment_core::Tally& tally,
                          const std::function<take_away::Document()>& page,
                          const std::function<void(QWidget* owner)>& openClassResults)
     : tally_(tally),
-      canvas_(new platform::PictureBox(this)),
+      canvas_(new widgets::PictureBox(this)),
       takeAway_(takeAway),
       pictureMenu_(new take_away::TakeAwayMenu(this)) {
     setObjectName(QStringLiteral("Form2"));
@@ -37,7 +37,7 @@ GraphWindow::GraphWindow(const experiment_core::Tally& tally,
     canvas_->setFocusPolicy(Qt::TabFocus);
     canvas_->setFocus();
 
-    platform::addRule(this, QStringLiteral("Line5"), platform::twipsRect(0, 360, 9720, 15));
+    widgets::addRule(this, QStringLiteral("Line5"), platform::twipsRect(0, 360, 9720, 15));
     setTabOrder(canvas_,
                 addCloseButton(QStringLiteral("Command1"), platform::twipsRect(8760, 0, 975, 375)));
 

@@ -3,19 +3,19 @@
 
 #include "experiment_core/tally.h"
 #include "platform/activation.h"
-#include "platform/secondary_window.h"
 #include "take_away/take_away.h"
+#include "widgets/secondary_window.h"
 
-namespace platform {
+namespace widgets {
 class PictureBox;
-}  // namespace platform
+}  // namespace widgets
 namespace take_away {
 class TakeAwayMenu;
 }  // namespace take_away
 
 // The graph window: the ratio of odd products against the number of experiments. It draws on
 // every activation, over what it drew before, and deletes itself when closed.
-class GraphWindow : public platform::SecondaryWindow {
+class GraphWindow : public widgets::SecondaryWindow {
     Q_OBJECT
 public:
     GraphWindow(const experiment_core::Tally& tally, platform::ActivationTracker& activation,
@@ -34,7 +34,7 @@ protected:
 
 private:
     const experiment_core::Tally& tally_;
-    platform::PictureBox* canvas_;
+    widgets::PictureBox* canvas_;
     take_away::TakeAway takeAway_;
     take_away::TakeAwayMenu* pictureMenu_;
 };

@@ -7,12 +7,12 @@
 #include "help_window/help_text.h"
 #include "platform/accessibility.h"
 #include "platform/fonts.h"
-#include "platform/picture_box.h"
-#include "platform/rule.h"
 #include "platform/window_geometry.h"
+#include "widgets/picture_box.h"
+#include "widgets/rule.h"
 
 HelpWindow::HelpWindow(platform::ActivationTracker& activation)
-    : canvas_(new platform::PictureBox(this)) {
+    : canvas_(new widgets::PictureBox(this)) {
     setObjectName(QStringLiteral("Form4"));
     setWindowTitle(tr("Pellorin＿Help（Question and Operation method）6.2022"));
     platform::setFixedClientArea(this, platform::twipsRect(3480, 2235, 8550, 7185));
@@ -36,7 +36,7 @@ HelpWindow::HelpWindow(platform::ActivationTracker& activation)
     platform::presentAsPrintedText(canvas_, help_window::helpText(), canvas_->font());
 
     // The rule lies under the "Close" button, as in the other windows.
-    platform::addRule(this, QStringLiteral("Line1"), platform::twipsRect(120, 360, 8280, 15))
+    widgets::addRule(this, QStringLiteral("Line1"), platform::twipsRect(120, 360, 8280, 15))
         ->stackUnder(close);
 
     activation.watch(this, [this] { onActivated(); });

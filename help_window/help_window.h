@@ -2,15 +2,15 @@
 #pragma once
 
 #include "platform/activation.h"
-#include "platform/secondary_window.h"
+#include "widgets/secondary_window.h"
 
-namespace platform {
+namespace widgets {
 class PictureBox;
-}
+}  // namespace widgets
 
 // The help window: the problem and how to operate the program, printed afresh on every
 // activation. Closing it only hides it.
-class HelpWindow : public platform::SecondaryWindow {
+class HelpWindow : public widgets::SecondaryWindow {
     Q_OBJECT
 public:
     explicit HelpWindow(platform::ActivationTracker& activation);
@@ -19,5 +19,5 @@ public:
     void onActivated();
 
 private:
-    platform::PictureBox* canvas_;
+    widgets::PictureBox* canvas_;
 };

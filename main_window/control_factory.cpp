@@ -10,11 +10,11 @@
 #include "main_window/die_face_view.h"
 #include "main_window/framed_label.h"
 #include "platform/accessibility.h"
-#include "platform/caption_style.h"
 #include "platform/fonts.h"
 #include "platform/keyboard.h"
-#include "platform/rule.h"
 #include "platform/window_geometry.h"
+#include "widgets/caption_style.h"
+#include "widgets/rule.h"
 
 namespace main_window {
 
@@ -78,7 +78,7 @@ Widget* placed(Widget* widget, const Control& control) {
 QPushButton* createButton(QWidget* window, const Control& control) {
     auto* button = new QPushButton(captionOf(control), window);
     button->setFont(platform::designFont(control.points, control.bold));
-    button->setStyle(platform::captionStyle());
+    button->setStyle(widgets::captionStyle());
     button->setFocusPolicy(Qt::TabFocus);
     platform::clickOnEnter(button);
     return placed(button, control);
@@ -88,7 +88,7 @@ QLabel* createLabel(QWidget* window, const Control& control) {
     auto* label = new FramedLabel(control.border, window);
     label->setText(captionOf(control));
     label->setFont(platform::designFont(control.points, control.bold));
-    label->setStyle(platform::captionStyle());
+    label->setStyle(widgets::captionStyle());
     label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     label->setAutoFillBackground(true);
     const QPalette& desktop = window->palette();
@@ -104,7 +104,7 @@ DieFaceView* createDieFace(QWidget* window, const Control& control) {
 }
 
 QWidget* createRule(QWidget* window, const Control& control) {
-    QWidget* rule = placed(platform::addRule(window, {}, {}), control);
+    QWidget* rule = placed(widgets::addRule(window, {}, {}), control);
     rule->lower();
     return rule;
 }

@@ -711,13 +711,6 @@
     </message>
 </context>
 <context>
-    <name>platform::SecondaryWindow</name>
-    <message>
-        <source>Close</source>
-        <translation>閉じる</translation>
-    </message>
-</context>
-<context>
     <name>take_away::TakeAwayMenu</name>
     <message>
         <source>Right-click, or press Shift+F10:</source>
@@ -730,6 +723,13 @@
     <message>
         <source>Save page as PDF...</source>
         <translation>ページをPDFで保存...</translation>
+    </message>
+</context>
+<context>
+    <name>widgets::SecondaryWindow</name>
+    <message>
+        <source>Close</source>
+        <translation>閉じる</translation>
     </message>
 </context>
 </TS>

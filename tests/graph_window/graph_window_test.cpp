@@ -11,8 +11,8 @@
 #include "doubles/desktop_doubles.h"
 #include "drawings/ratio_graph.h"
 #include "graph_window/graph_window.h"
-#include "platform/picture_box.h"
 #include "support/golden.h"
+#include "widgets/picture_box.h"
 
 namespace {
 
@@ -78,7 +78,7 @@ TEST(GraphWindowInUse, FocusesTheCanvasTellsTheRatiosAndGivesThePictureAway) {
     window.show();
     window.activateWindow();
     QCoreApplication::processEvents();
-    auto* canvas = window.findChild<platform::PictureBox*>(QStringLiteral("Picture1"));
+    auto* canvas = window.findChild<widgets::PictureBox*>(QStringLiteral("Picture1"));
     EXPECT_EQ(window.focusWidget(), canvas);
     EXPECT_EQ(QAccessible::queryAccessibleInterface(canvas)->text(QAccessible::Description),
               "after 10: 0.500, after 20: 0.350, after 50: 0.300, after 100: 0.270");

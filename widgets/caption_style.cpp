@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "platform/caption_style.h"
+#include "widgets/caption_style.h"
 
 #include <QApplication>
 #include <QPaintEngine>
 #include <QPainter>
 
-namespace platform {
+namespace widgets {
 
 void CaptionStyle::drawItemText(QPainter* painter, const QRect& rect, int flags,
                                 const QPalette& palette, bool enabled, const QString& text,
@@ -35,4 +35,4 @@ QStyle* captionStyle() {
     return style;
 }
 
-}  // namespace platform
+}  // namespace widgets

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "platform/rule.h"
+#include "widgets/rule.h"
 
 #include <QWidget>
 
-namespace platform {
+namespace widgets {
 
 QWidget* addRule(QWidget* window, const QString& name, const QRect& place) {
     auto* rule = new QWidget(window);
@@ -14,4 +14,4 @@ QWidget* addRule(QWidget* window, const QString& name, const QRect& place) {
     return rule;
 }
 
-}  // namespace platform
+}  // namespace widgets

@@ -1,14 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
-#include "platform/picture_box.h"
+#include "widgets/picture_box.h"
 
 namespace {
 
 // Moving the window to a screen of another scale keeps the picture, scaled: nothing but
 // clear() erases it.
 TEST(PictureBox, KeepsItsPictureWhenThePixelDensityChanges) {
-    platform::PictureBox box;
+    widgets::PictureBox box;
     box.resize(104, 104);
     box.imageAt(1).setPixel(10, 20, qRgb(0, 0, 0));
     const QImage sharp = box.imageAt(2);

@@ -3,7 +3,7 @@
 
 #include <QProxyStyle>
 
-namespace platform {
+namespace widgets {
 
 // The style of the windows' captions. The face that stands in for the design's has no bold
 // member, and the font engine emboldens its glyphs by an amount that does not grow with the
@@ -21,4 +21,4 @@ public:
 // The one caption style of the program, owned by the application.
 QStyle* captionStyle();
 
-}  // namespace platform
+}  // namespace widgets

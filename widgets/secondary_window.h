@@ -5,7 +5,7 @@
 
 class QPushButton;
 
-namespace platform {
+namespace widgets {
 
 // A window that another window opens. Its "Close" button and its frame's close button both
 // close it and hand control back to the window that opened it.
@@ -25,4 +25,4 @@ protected:
     QPushButton* addCloseButton(const QString& id, const QRect& place);
 };
 
-}  // namespace platform
+}  // namespace widgets

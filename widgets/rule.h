@@ -6,9 +6,9 @@
 
 class QWidget;
 
-namespace platform {
+namespace widgets {
 
 // A one-pixel rule in the window-text colour, under the row of a window's top buttons.
 QWidget* addRule(QWidget* window, const QString& name, const QRect& place);
 
-}  // namespace platform
+}  // namespace widgets

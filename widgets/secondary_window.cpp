@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "platform/secondary_window.h"
+#include "widgets/secondary_window.h"
 
 #include <QCloseEvent>
 #include <QPushButton>
@@ -7,7 +7,7 @@
 #include "platform/fonts.h"
 #include "platform/keyboard.h"
 
-namespace platform {
+namespace widgets {
 
 void SecondaryWindow::closeEvent(QCloseEvent* event) {
     event->accept();
@@ -18,10 +18,10 @@ QPushButton* SecondaryWindow::addCloseButton(const QString& id, const QRect& pla
     auto* button = new QPushButton(tr("Close"), this);
     button->setObjectName(id);
     button->setGeometry(place);
-    button->setFont(designFont(11.25));
-    clickOnEnter(button);
+    button->setFont(platform::designFont(11.25));
+    platform::clickOnEnter(button);
     connect(button, &QPushButton::clicked, this, &QWidget::close);
     return button;
 }
 
-}  // namespace platform
+}  // namespace widgets

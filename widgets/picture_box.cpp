@@ -1,14 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "platform/picture_box.h"
+#include "widgets/picture_box.h"
 
 #include <QPainter>
 
 #include "platform/accessibility.h"
 
-namespace platform {
+namespace widgets {
 
 PictureBox::PictureBox(QWidget* parent) : QFrame(parent) {
-    presentAsGraphic(this);
+    platform::presentAsGraphic(this);
     setFrameStyle(QFrame::Panel | QFrame::Sunken);
     setLineWidth(2);
     setAutoFillBackground(true);
@@ -49,4 +49,4 @@ void PictureBox::paintEvent(QPaintEvent* event) {
     }
 }
 
-}  // namespace platform
+}  // namespace widgets

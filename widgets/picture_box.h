@@ -4,7 +4,7 @@
 #include <QFrame>
 #include <QImage>
 
-namespace platform {
+namespace widgets {
 
 // A white canvas in a sunken border that keeps what is drawn on it in an image of its own,
 // at the screen's device-pixel resolution: covering and uncovering the window never erases
@@ -30,4 +30,4 @@ private:
     QImage image_;
 };
 
-}  // namespace platform
+}  // namespace widgets
