@@ -6,61 +6,34 @@
 #include <QApplication>
 #include <QtGlobal>
 
+#include "doubles/desktop_doubles.h"
 #include "experiment_core/mixing_generator.h"
 #include "platform/system_clock.h"
 
 namespace {
 
-class SilentSound final : public sound::SoundControl {
-public:
-    void stop() override {}
-    void close() override {}
-    void setFileName(const QString& /*fileName*/) override {}
-    void open() override {}
-    void sound() override {}
-};
-
-class SilentNotice final : public platform::NoticeBox {
-public:
-    void inform(QWidget* /*owner*/, const QString& /*title*/, const QString& /*text*/) override {}
-    bool ask(QWidget* /*owner*/, const QString& /*title*/, const QString& /*text*/) override {
-        return true;
-    }
-};
-
-// Chooses the same files to open every time; saves nowhere.
-class ChosenFiles final : public take_away::FileDialog {
-public:
-    explicit ChosenFiles(QStringList files) : files_(std::move(files)) {}
-    QString chooseSave(QWidget* /*owner*/, const QString& /*title*/, const QString& /*name*/,
-                       const QString& /*filter*/) override {
-        return {};
-    }
-    QStringList chooseOpen(QWidget* /*owner*/, const QString& /*title*/,
-                           const QString& /*filter*/) override {
-        return files_;
-    }
-    void used(const QString& /*path*/) override {}
-
-private:
-    QStringList files_;
-};
+// The file dialog answers with the files to open, the notice at once (Yes), and the chimes
+// are only noted: the benchmarks measure the program, not the desktop.
+std::unique_ptr<AnsweringFileDialog> choosing(const QStringList& files) {
+    auto dialog = std::make_unique<AnsweringFileDialog>();
+    dialog->opened = files;
+    return dialog;
+}
 
 }  // namespace
 
 std::unique_ptr<ExperimentWindow> makeBenchWindow(const QStringList& filesToOpen) {
     return std::make_unique<ExperimentWindow>(ExperimentServices{
         std::make_unique<platform::SystemClock>(),
-        std::make_unique<experiment_core::MixingGenerator>(), std::make_unique<SilentSound>(),
-        std::make_unique<SilentNotice>(), std::make_unique<take_away::SystemClipboard>(),
-        std::make_unique<ChosenFiles>(filesToOpen),
-        std::make_unique<platform::AccessibleAnnouncer>(), [] {}});
+        std::make_unique<experiment_core::MixingGenerator>(), std::make_unique<RecordingSound>(),
+        std::make_unique<AnsweringNotice>(), std::make_unique<take_away::SystemClipboard>(),
+        choosing(filesToOpen), std::make_unique<platform::AccessibleAnnouncer>(), [] {}});
 }
 
 take_away::TakeAway benchTakeAway() {
     static take_away::SystemClipboard clipboard;
-    static ChosenFiles dialog({});
-    static SilentNotice notice;
+    static AnsweringFileDialog dialog;
+    static AnsweringNotice notice;
     return {clipboard, dialog, notice};
 }
 
