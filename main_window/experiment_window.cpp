@@ -216,21 +216,13 @@ void ExperimentWindow::showTally() {
         ratioLabel_, experiment_core::shownRatio(record.oddCount, record.experimentCount));
 }
 
-void ExperimentWindow::playChime(const QString& fileName) {
-    services_.sound->stop();
-    services_.sound->close();
-    services_.sound->setFileName(fileName);
-    services_.sound->open();
-    services_.sound->sound();
-}
-
 void ExperimentWindow::startAfresh() {
-    playChime(QStringLiteral("pinpon.wav"));
+    sound::playChime(*services_.sound, QStringLiteral("pinpon.wav"));
     session_->startAfresh();
 }
 
 void ExperimentWindow::showHelp() {
-    playChime(QStringLiteral("pinpon.wav"));
+    sound::playChime(*services_.sound, QStringLiteral("pinpon.wav"));
     if (!help_) {
         help_ = std::make_unique<HelpWindow>(*activation_);
         connect(help_.get(), &HelpWindow::closed, this, [this] { platform::showModeless(this); });
@@ -259,7 +251,7 @@ void ExperimentWindow::exitProgram() {
     // Nothing may move behind the notice: the frame's close can come while the dice spin or
     // a run goes, and a tick during the notice would record inside this handler.
     session_->halt();
-    playChime(QStringLiteral("endpinpon.wav"));
+    sound::playChime(*services_.sound, QStringLiteral("endpinpon.wav"));
     services_.notice->inform(this, tr("Pellorin"), tr("This software will exit."));
     services_.endProgram();
 }

@@ -64,7 +64,6 @@ private:
     void applyButtonStep(main_window::Step step);
     void showFace(experiment_core::Die die, int face);
     void showTally();
-    void playChime(const QString& fileName);
 
     ExperimentServices services_;
     experiment_core::ExperimentSession* session_;

@@ -6,6 +6,14 @@
 
 namespace sound {
 
+void playChime(SoundControl& control, const QString& fileName) {
+    control.stop();
+    control.close();
+    control.setFileName(fileName);
+    control.open();
+    control.sound();
+}
+
 ModuleSoundControl::ModuleSoundControl() = default;
 
 ModuleSoundControl::~ModuleSoundControl() = default;

@@ -20,6 +20,10 @@ public:
     virtual void sound() = 0;
 };
 
+// A chime from the start: whatever plays is stopped and closed, then the file is opened and
+// sounded.
+void playChime(SoundControl& control, const QString& fileName);
+
 // The sound control of the module that plays chimes, loaded when the first chime needs it:
 // the program starts without the sound libraries. The module is looked for beside the program,
 // then in the installed library folder; where it cannot be loaded, the chimes are silent.
