@@ -19,6 +19,7 @@
 #include "experiment_core/results_text.h"
 #include "main_window/experiment_results.h"
 #include "support/golden.h"
+#include "support/pdf.h"
 #include "support/window_harness.h"
 
 namespace {
@@ -51,23 +52,6 @@ QString writePupil(const QTemporaryDir& folder, const QString& name, const Pairs
 
 QString cellText(const QAbstractItemModel* model, int row, int column) {
     return model->index(row, column).data().toString();
-}
-
-// What poppler makes of a PDF file: its words, or its pages as pictures at 50 dots an inch.
-QString pdfText(const QString& pdf) {
-    QProcess poppler;
-    poppler.start("pdftotext", {"-layout", pdf, "-"});
-    poppler.waitForFinished();
-    return QString::fromUtf8(poppler.readAllStandardOutput()).simplified();
-}
-std::vector<QImage> pdfPages(const QString& pdf) {
-    QProcess::execute("pdftoppm", {"-r", "50", "-png", pdf, pdf + "-page"});
-    std::vector<QImage> pages;
-    const QString prefix = QFileInfo(pdf).fileName() + "-page-*.png";
-    for (const QString& name : QDir(QFileInfo(pdf).path()).entryList({prefix})) {
-        pages.emplace_back(QFileInfo(pdf).path() + "/" + name);
-    }
-    return pages;
 }
 
 // No ink within 12 mm of any edge (24 pixels at 50 dots an inch).

@@ -1,11 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QEvent>
 #include <QImage>
 #include <QStringList>
+#include <QTimer>
 #include <functional>
 #include <vector>
 
+#include "experiment_core/experiment_session.h"
 #include "platform/accessibility.h"
 #include "platform/notice_box.h"
 #include "sound/sound_control.h"
@@ -91,4 +94,19 @@ struct TakeAwayDoubles {
     AnsweringFileDialog dialog;
     AnsweringNotice notice;
     take_away::TakeAway takeAway{clipboard, dialog, notice};
+};
+
+// Stands in for time: the session's timers run but fire only when a test ticks them, so that a
+// slow build (under the sanitizers) meets exactly the events a fast one does.
+class StillTime final : public QObject {
+public:
+    void hold(const experiment_core::ExperimentSession& session) {
+        for (const auto which : {experiment_core::Timer::LargeDie, experiment_core::Timer::SmallDie,
+                                 experiment_core::Timer::Run}) {
+            session.timer(which)->installEventFilter(this);
+        }
+    }
+    bool eventFilter(QObject* /*watched*/, QEvent* event) override {
+        return event->type() == QEvent::Timer;
+    }
 };

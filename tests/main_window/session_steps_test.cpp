@@ -10,6 +10,7 @@
 #include <map>
 #include <random>
 
+#include "doubles/desktop_doubles.h"
 #include "doubles/fake_dice.h"
 #include "experiment_core/experiment_session.h"
 #include "experiment_core/mixing_generator.h"
@@ -36,9 +37,7 @@ struct Session {
                          [this](experiment_core::Die die, int face) {
                              faces.at(die == experiment_core::Die::Large ? 0 : 1) = face;
                          });
-        for (const auto which : {Timer::LargeDie, Timer::SmallDie, Timer::Run}) {
-            session.timer(which)->installEventFilter(&stillTime);
-        }
+        stillTime.hold(session);
         session.activate();  // as the window does when it first shows
     }
     [[nodiscard]] bool moving(Timer which) const { return session.timer(which)->isActive(); }
@@ -49,11 +48,7 @@ struct Session {
     experiment_core::ExperimentSession session;
     main_window::ButtonStates buttons;
     std::array<int, 2> faces{};
-    struct StillTime : QObject {
-        bool eventFilter(QObject* /*watched*/, QEvent* event) override {
-            return event->type() == QEvent::Timer;
-        }
-    } stillTime;
+    StillTime stillTime;
 };
 
 // What a pupil (or a timer) does, one letter each: a click only where its button is usable,

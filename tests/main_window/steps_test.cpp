@@ -44,20 +44,15 @@ const std::map<char, std::function<void(const WindowHarness&)>> kActs = {
     {'T', click(Button::ThrowDice)},
     {'D', click(Button::StopDice)},
     {'A', click(Button::Automatic)},
-    {'S', click(Button::Stop)},
     {'I', click(Button::Init)},
     {'G', click(Button::GraphDisplay)},
     {'H', click(Button::Help)},
-    {'X', click(Button::Exit)},
     {'R', [](const WindowHarness& h) { h.moving(Timer::LargeDie) ? h.rollBothDice() : void(); }},
-    {'k', ticks(1)},
-    {'9', ticks(999)},
     {'K', ticks(-1)},
     {'g', close(1, false)},
     {'f', close(1, true)},
     {'h', close(2, false)},
     {'e', close(2, true)},
-    {'V', [](const WindowHarness& h) { shown(h, 0) ? h.window->onActivated() : void(); }},
     {'F',  // to another application's window and back
      [](const WindowHarness& h) {
          QWidget other;

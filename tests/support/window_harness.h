@@ -51,9 +51,7 @@ struct WindowHarness {
         dialog = static_cast<AnsweringFileDialog*>(services.fileDialog.get());
         announcer = static_cast<RecordingAnnouncer*>(services.announcer.get());
         window = std::make_unique<ExperimentWindow>(std::move(services));
-        for (const auto which : {Timer::LargeDie, Timer::SmallDie, Timer::Run}) {
-            window->session()->timer(which)->installEventFilter(&stillTime);
-        }
+        stillTime.hold(*window->session());
     }
 
     // Shown and activated, as at start-up.
@@ -111,10 +109,6 @@ struct WindowHarness {
 
     // The window's timers run but never fire by themselves: a test ticks them, so that a slow
     // build (under the sanitizers) meets exactly the events a fast one does.
-    struct StillTime : QObject {
-        bool eventFilter(QObject* /*watched*/, QEvent* event) override {
-            return event->type() == QEvent::Timer;
-        }
-    } stillTime;
+    StillTime stillTime;
     std::unique_ptr<ExperimentWindow> window;
 };
