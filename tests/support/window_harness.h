@@ -54,6 +54,11 @@ struct WindowHarness {
         stillTime.hold(*window->session());
     }
 
+    // A graph window left open is a top-level window of its own, which nothing else ends.
+    ~WindowHarness() { delete window->graphWindow(); }
+    WindowHarness(const WindowHarness&) = delete;
+    WindowHarness& operator=(const WindowHarness&) = delete;
+
     // Shown and activated, as at start-up.
     void start() const {
         window->show();
