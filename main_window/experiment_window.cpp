@@ -139,6 +139,9 @@ void ExperimentWindow::buildControls() {
     for (std::size_t i = 1; i < tabOrder.size(); ++i) {
         setTabOrder(button(tabOrder.at(i - 1)), button(tabOrder.at(i)));
     }
+    // The first key a pupil presses throws the dice; on "Exit", the first in the tab order,
+    // it would end the program behind a notice that cannot be withdrawn.
+    button(Button::ThrowDice)->setFocus(Qt::OtherFocusReason);
 }
 
 void ExperimentWindow::contextMenuEvent(QContextMenuEvent* event) {
@@ -173,7 +176,10 @@ void ExperimentWindow::applyButtonStep(Step step) {
             if (buttonStates_.usable(Button(i)) != enabling || shown->isEnabled() == enabling) {
                 continue;
             }
-            if (!enabling && shown->hasFocus()) {
+            // The window's focus widget, not the focused one: a step that comes while another
+            // window is active (a run ending in the background) must leave the focus where a
+            // key pressed on return finds the step's button, not the next one Qt would pick.
+            if (!enabling && focusWidget() == shown) {
                 button(main_window::settingsFor(step).focus)->setFocus(Qt::OtherFocusReason);
             }
             shown->setEnabled(enabling);

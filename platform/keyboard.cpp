@@ -18,7 +18,10 @@ protected:
             const int key = static_cast<QKeyEvent*>(event)->key();
             auto* button = qobject_cast<QAbstractButton*>(watched);
             if ((key == Qt::Key_Return || key == Qt::Key_Enter) && button != nullptr) {
-                button->click();
+                // A held key clicks once: its repeats would throw and stop, start and stop.
+                if (!static_cast<QKeyEvent*>(event)->isAutoRepeat()) {
+                    button->click();
+                }
                 return true;
             }
         }

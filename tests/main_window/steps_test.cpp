@@ -65,6 +65,22 @@ const std::map<char, std::function<void(const WindowHarness&)>> kActs = {
     {'E',
      [](const WindowHarness& h) { QTest::keyClick(h.button(Button::ThrowDice), Qt::Key_Return); }},
     {'w', [](const WindowHarness& /*h*/) { QTest::qWait(150); }},
+    {'r',  // a held key's repeats, Return and Space, on the focused button
+     [](const WindowHarness& h) {
+         for (const int key : {Qt::Key_Return, Qt::Key_Space}) {
+             for (const QEvent::Type type : {QEvent::KeyPress, QEvent::KeyRelease}) {
+                 QKeyEvent repeat(type, key, Qt::NoModifier, QString(), true);
+                 QApplication::sendEvent(h.window->focusWidget(), &repeat);
+             }
+         }
+     }},
+    {'B',  // to another window, which stays active
+     [](const WindowHarness& h) {
+         auto* other = new QWidget(h.window.get(), Qt::Window);
+         other->show();
+         other->activateWindow();
+         QApplication::processEvents();
+     }},
 };
 
 void act(const WindowHarness& harness, char letter) {
@@ -76,7 +92,7 @@ void act(const WindowHarness& harness, char letter) {
 // What a pupil sees and what moves, as one line: the usable buttons, and "Results" when they
 // can be taken away | the three values | the table's non-zero cells as large-small:count |
 // the windows shown (E experiment, G graph, H help) | the timers ticking (1, 2 the dice, 3
-// the run) | the faces shown, large and small. Blank is "-".
+// the run) | the faces shown, large and small | the button a key would press. Blank is "-".
 QString stateOf(const WindowHarness& harness) {
     static const char* const names[] = {"Automatic", "StopDice",     "Stop", "Exit",
                                         "Init",      "GraphDisplay", "Help", "ThrowDice"};
@@ -102,8 +118,13 @@ QString stateOf(const WindowHarness& harness) {
     }
     const QString values = harness.value(Value::ExperimentCount) + " " +
                            harness.value(Value::OddCount) + " " + harness.value(Value::Ratio);
-    QStringList parts = {usable.join(' '), values.trimmed(), cells.trimmed(),
-                         windows,          timers,           harness.facesShown()};
+    QStringList parts = {usable.join(' '),
+                         values.trimmed(),
+                         cells.trimmed(),
+                         windows,
+                         timers,
+                         harness.facesShown(),
+                         harness.window->focusWidget()->objectName()};
     parts.replaceInStrings(QRegularExpression("^$"), "-");
     return parts.join(" | ");
 }
@@ -119,22 +140,30 @@ const QString kFinished =
 // session's steps (session_steps_test.cpp).
 TEST(Steps, LeadToTheirState) {
     const std::vector<std::tuple<const char*, const char*, const char*, QString>> sequences = {
-        {"start-up", "", "", kReady + " | - | - | E | - | 11"},
+        {"start-up: a first key throws the dice", "", "",
+         kReady + " | - | - | E | - | 11 | Command8"},
         {"the window shows the faces Stop the dice records", "1135", "TRD",
-         kReady + kOneThrow + "35"},
-        {"the window shows a run to its end", "", "AK", kFinished},
+         kReady + kOneThrow + "35 | Command8"},
+        {"the window shows a run to its end", "", "AK", kFinished + " | Command6"},
+        {"a run ending behind another window leaves a key on the next step", "", "ABK",
+         kFinished + " | Command6"},
         {"Return clicks at once: a click right after it finds the buttons set", "", "EAw",
-         "StopDice | - | - | E | 12 | 11"},
-        {"Init starts afresh", "1122", "TRDI", kAfterInit + " | 0 0 0.000 | - | E | - | 22"},
-        {"Graph display replaces the window", "", "G", kReady + " | - | - | G | - | 11"},
-        {"the graph's Close brings it back activated", "1135", "TRDGg", kReady + kOneThrow + "11"},
-        {"the graph's frame close brings it back", "", "Gf", kReady + " | - | - | E | - | 11"},
-        {"Help opens beside", "", "H", kReady + " | - | - | EH | - | 11"},
+         "StopDice | - | - | E | 12 | 11 | Command2"},
+        {"a held key clicks once", "", "Err", "StopDice | - | - | E | 12 | 11 | Command2"},
+        {"Init starts afresh", "1122", "TRDI",
+         kAfterInit + " | 0 0 0.000 | - | E | - | 22 | Command8"},
+        {"Graph display replaces the window", "", "G", kReady + " | - | - | G | - | 11 | Command8"},
+        {"the graph's Close brings it back activated", "1135", "TRDGg",
+         kReady + kOneThrow + "11 | Command8"},
+        {"the graph's frame close brings it back", "", "Gf",
+         kReady + " | - | - | E | - | 11 | Command8"},
+        {"Help opens beside", "", "H", kReady + " | - | - | EH | - | 11 | Command8"},
         {"the help's Close activates the window after Init", "", "IHh",
-         kReady + " | 0 0 0.000 | - | E | - | 11"},
-        {"the help's frame close only hides it", "", "He", kReady + " | - | - | E | - | 11"},
+         kReady + " | 0 0 0.000 | - | E | - | 11 | Command8"},
+        {"the help's frame close only hides it", "", "He",
+         kReady + " | - | - | E | - | 11 | Command8"},
         {"coming back from another program is no activation", "35", "TDF",
-         kReady + kOneThrow + "35"},
+         kReady + kOneThrow + "35 | Command8"},
     };
     for (const auto& [name, faces, acts, state] : sequences) {
         const WindowHarness harness;
