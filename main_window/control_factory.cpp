@@ -6,8 +6,7 @@
 #include <QPushButton>
 #include <QTimer>
 
-#include "assets/face_pictures.h"
-#include "main_window/die_face_view.h"
+#include "main_window/die_view.h"
 #include "main_window/framed_label.h"
 #include "platform/accessibility.h"
 #include "platform/fonts.h"
@@ -47,16 +46,24 @@ QString captionOf(const Control& control) {
 // A text of the table in the user's language, with the control's numbers for %1 and %2.
 QString filledIn(const char* text, const Control& control) {
     QString filled = QCoreApplication::translate("ExperimentWindow", text);
-    for (const int number :
-         {control.large > 0 ? control.large : control.face + control.header, control.small}) {
+    for (const int number : {control.large > 0 ? control.large : control.header, control.small}) {
         filled = number > 0 ? filled.arg(number) : filled;
     }
     return filled;
 }
 
+// The control with its id, at its place.
+template <typename Widget>
+Widget* positioned(Widget* widget, const Control& control) {
+    widget->setObjectName(QString::fromStdString(control.id));
+    const Twips& place = control.place;
+    widget->setGeometry(platform::twipsRect(place.left, place.top, place.width, place.height));
+    return widget;
+}
+
+// The control with its id, at its place, read by a screen reader as the table says.
 template <typename Widget>
 Widget* placed(Widget* widget, const Control& control) {
-    widget->setObjectName(QString::fromStdString(control.id));
     // Said before any other accessibility property, so that the screen reader's view of the
     // control is the spoken one from the start.
     if (auto* label = qobject_cast<QLabel*>(widget);
@@ -68,9 +75,7 @@ Widget* placed(Widget* widget, const Control& control) {
     if (*control.description != '\0') {
         widget->setAccessibleDescription(filledIn(control.description, control));
     }
-    const Twips& place = control.place;
-    widget->setGeometry(platform::twipsRect(place.left, place.top, place.width, place.height));
-    return widget;
+    return positioned(widget, control);
 }
 
 }  // namespace
@@ -99,8 +104,10 @@ QLabel* createLabel(QWidget* window, const Control& control) {
     return placed(label, control);
 }
 
-DieFaceView* createDieFace(QWidget* window, const Control& control) {
-    return placed(new DieFaceView(assets::facePicture(control.face), window), control);
+DieView* createDie(QWidget* window, const Control& control) {
+    return positioned(
+        new DieView(QCoreApplication::translate("ExperimentWindow", control.description), window),
+        control);
 }
 
 QWidget* createRule(QWidget* window, const Control& control) {

@@ -9,7 +9,7 @@ class QPushButton;
 class QLabel;
 class QTimer;
 class QWidget;
-class DieFaceView;
+class DieView;
 
 namespace main_window {
 
@@ -17,7 +17,7 @@ namespace main_window {
 // colours and description, and returns it typed.
 QPushButton* createButton(QWidget* window, const Control& control);
 QLabel* createLabel(QWidget* window, const Control& control);
-DieFaceView* createDieFace(QWidget* window, const Control& control);
+DieView* createDie(QWidget* window, const Control& control);
 // The rule lies under the controls created before it.
 QWidget* createRule(QWidget* window, const Control& control);
 // One of the session's timers, named and timed as the table says.

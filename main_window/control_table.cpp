@@ -59,9 +59,8 @@ Control& Control::asTimer(Timer which, int milliseconds) {
     interval = milliseconds;
     return *this;
 }
-Control& Control::asDieFace(experiment_core::Die which, int shownFace) {
+Control& Control::asDie(experiment_core::Die which) {
     die = which;
-    face = shownFace;
     return *this;
 }
 
@@ -110,21 +109,18 @@ void addCells(std::vector<Control>& table) {
     }
 }
 
-void addDieFaces(std::vector<Control>& table, experiment_core::Die die, Twips place) {
+void addDie(std::vector<Control>& table, experiment_core::Die die, Twips place) {
     const bool large = die == experiment_core::Die::Large;
-    for (int face = 6; face >= 1; --face) {
-        table.push_back(
-            Control(Kind::DieFace,
-                    std::string(large ? "Image1(" : "Image2(") + std::to_string(face) + ")")
-                .at(place.left, place.top, place.width, place.height)
-                .asDieFace(die, face)
-                .described(large ?
-                                 //: a die's picture: its face
-                               QT_TRANSLATE_NOOP("ExperimentWindow", "Large die, face %1")
-                                 :
-                                 //: a die's picture: its face
-                               QT_TRANSLATE_NOOP("ExperimentWindow", "Small die, face %1")));
-    }
+    table.push_back(
+        Control(Kind::Die, large ? "Image1" : "Image2")
+            .at(place.left, place.top, place.width, place.height)
+            .asDie(die)
+            .described(large ?
+                             //: a die's picture: its face
+                           QT_TRANSLATE_NOOP("ExperimentWindow", "Large die, face %1")
+                             :
+                             //: a die's picture: its face
+                           QT_TRANSLATE_NOOP("ExperimentWindow", "Small die, face %1")));
 }
 
 // A header of the table, in fullwidth digits: a row's large face or a column's small face.
@@ -208,8 +204,8 @@ std::vector<Control> buildTable() {
     }
     table.push_back(columnHeader("Label19", 6));
     table.push_back(columnHeader("Label18", 5));
-    addDieFaces(table, experiment_core::Die::Small, {4800, 960, 705, 735});
-    addDieFaces(table, experiment_core::Die::Large, {2280, 720, 945, 975});
+    addDie(table, experiment_core::Die::Small, {4800, 960, 705, 735});
+    addDie(table, experiment_core::Die::Large, {2280, 720, 945, 975});
     table.push_back(label("Label17", 3720, 5040, 1575, kValue)
                         .showing(Value::ExperimentCount)
                         .described(QT_TRANSLATE_NOOP("ExperimentWindow", "Number of experiments"))

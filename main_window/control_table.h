@@ -11,7 +11,7 @@
 
 namespace main_window {
 
-enum class Kind { Button, Label, DieFace, Rule, Timer };
+enum class Kind { Button, Label, Die, Rule, Timer };
 
 // Where a colour comes from: the desktop's scheme or a fixed value.
 enum class Colour { ButtonFace, ButtonText, WindowText, White, LightCyan, Black, Blue };
@@ -47,10 +47,11 @@ struct Control {
     Control& asButton(main_window::Button which);
     Control& asCell(int largeFace, int smallFace);
     Control& inTable();
-    Control& asDieFace(experiment_core::Die which, int shownFace);
+    Control& asDie(experiment_core::Die which);
     Control& asTimer(Timer which, int milliseconds);
 
-    // The control's id (its object name), as in the design: "Command8", "d35", "Image1(3)".
+    // The control's id (its object name), as in the design: "Command8", "d35"; a die is
+    // "Image1" or "Image2", its six face pictures drawn as one.
     std::string id;
     Kind kind;
     // Shown through the translation of the "ExperimentWindow" context.
@@ -64,7 +65,7 @@ struct Control {
     // What a screen reader says the control means, beside the text it shows, and what it
     // calls the control instead of its caption (empty: the caption). Both are translated in
     // the "ExperimentWindow" context, their %1 and %2 filled with the control's numbers: a
-    // cell's faces, a header's or a die picture's face. A label that shows a value reads as
+    // cell's faces, a header's face, a die's face as it shows. A label that shows a value reads as
     // the spoken form with its text for the last %.
     const char* description = "";
     const char* spoken = "";
@@ -77,9 +78,8 @@ struct Control {
     int small = 0;
     // A part of the table of face pairs: a cell, a header or the corner.
     bool table = false;
-    experiment_core::Die die = experiment_core::Die::Large;  // die faces: the die and its face
-    int face = 0;
-    Timer timer = Timer::Run;  // timers: which, and their interval
+    experiment_core::Die die = experiment_core::Die::Large;  // dice: which
+    Timer timer = Timer::Run;                                // timers: which, and their interval
     int interval = 0;
 };
 

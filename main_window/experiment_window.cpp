@@ -12,7 +12,7 @@
 #include "help_window/help_window.h"
 #include "main_window/control_factory.h"
 #include "main_window/control_table.h"
-#include "main_window/die_face_view.h"
+#include "main_window/die_view.h"
 #include "main_window/experiment_results.h"
 #include "platform/accessibility.h"
 #include "platform/authorship.h"
@@ -118,12 +118,10 @@ void ExperimentWindow::buildControls() {
                 }
                 break;
             }
-            case Kind::DieFace: {
-                auto& faces =
-                    control.die == experiment_core::Die::Large ? largeDieFaces_ : smallDieFaces_;
-                faces.at(control.face - 1) = main_window::createDieFace(this, control);
+            case Kind::Die:
+                (control.die == experiment_core::Die::Large ? largeDie_ : smallDie_) =
+                    main_window::createDie(this, control);
                 break;
-            }
             case Kind::Rule:
                 main_window::createRule(this, control);
                 break;
@@ -162,8 +160,8 @@ QLabel* ExperimentWindow::cell(int large, int small) const {
     return cells_.at(large - 1).at(small - 1);
 }
 
-QWidget* ExperimentWindow::dieFace(experiment_core::Die die, int face) const {
-    return (die == experiment_core::Die::Large ? largeDieFaces_ : smallDieFaces_).at(face - 1);
+DieView* ExperimentWindow::die(experiment_core::Die which) const {
+    return which == experiment_core::Die::Large ? largeDie_ : smallDie_;
 }
 
 void ExperimentWindow::applyButtonStep(Step step) {
@@ -186,6 +184,11 @@ void ExperimentWindow::applyButtonStep(Step step) {
         }
     }
     results_->menu()->setAvailable(buttonStates_.takeAway());
+    // The dice come to rest at every step but those that set them rolling.
+    if (step != Step::ThrowDice && step != Step::Automatic) {
+        largeDie_->tellFaceAtRest();
+        smallDie_->tellFaceAtRest();
+    }
 }
 
 void ExperimentWindow::onActivated() {
@@ -200,11 +203,8 @@ void ExperimentWindow::showEvent(QShowEvent* event) {
     }
 }
 
-void ExperimentWindow::showFace(experiment_core::Die die, int face) {
-    auto& pictures = die == experiment_core::Die::Large ? largeDieFaces_ : smallDieFaces_;
-    for (std::size_t i = 0; i < pictures.size(); ++i) {
-        pictures.at(i)->setVisible(static_cast<int>(i) == face - 1);
-    }
+void ExperimentWindow::showFace(experiment_core::Die which, int face) {
+    die(which)->showFace(face);
 }
 
 void ExperimentWindow::showTally() {

@@ -14,6 +14,7 @@
 
 class QLabel;
 class QPushButton;
+class DieView;
 class ExperimentResults;
 class GraphWindow;
 class HelpWindow;
@@ -38,8 +39,7 @@ public:
     [[nodiscard]] QPushButton* button(main_window::Button which) const;
     [[nodiscard]] QLabel* valueLabel(main_window::Value which) const;
     [[nodiscard]] QLabel* cell(int large, int small) const;
-    // The picture of a die's face: `face` 1 to 6.
-    [[nodiscard]] QWidget* dieFace(experiment_core::Die die, int face) const;
+    [[nodiscard]] DieView* die(experiment_core::Die which) const;
 
     // The window became the active one: the session's activation step.
     void onActivated();
@@ -71,9 +71,8 @@ private:
     platform::ActivationTracker* activation_;
     ExperimentResults* results_;
     std::array<QPushButton*, main_window::kButtonCount> buttons_{};
-    // Indexed by face - 1.
-    std::array<QWidget*, experiment_core::kFaces> largeDieFaces_{};
-    std::array<QWidget*, experiment_core::kFaces> smallDieFaces_{};
+    DieView* largeDie_ = nullptr;
+    DieView* smallDie_ = nullptr;
     // Indexed by large face - 1, then small face - 1.
     std::array<std::array<QLabel*, experiment_core::kFaces>, experiment_core::kFaces> cells_{};
     QLabel* countLabel_ = nullptr;

@@ -209,6 +209,11 @@ void setSpokenText(QWidget* widget, const QString& name, const QString& descript
     widget->setProperty(kDescriptionProperty, description);
 }
 
+void tellSpokenTextChanged(QWidget* widget) {
+    QAccessibleEvent changed(widget, QAccessible::DescriptionChanged);
+    QAccessible::updateAccessibility(&changed);
+}
+
 void presentAsGraphic(QWidget* widget) {
     installFactory();
     widget->setProperty(kGraphicProperty, true);

@@ -30,6 +30,8 @@ void showOnSpokenLabel(QLabel* label, const QString& text);
 
 // The widget reads by this name and description, which change without an event.
 void setSpokenText(QWidget* widget, const QString& name, const QString& description);
+// Tells the screen reader that such a widget's description has changed.
+void tellSpokenTextChanged(QWidget* widget);
 
 // The widget reads as a graphic to a screen reader (a picture or a canvas), with its
 // accessible name and description.

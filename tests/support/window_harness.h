@@ -16,6 +16,7 @@
 #include "graph_window/graph_window.h"
 #include "help_window/help_window.h"
 #include "main_window/button_states.h"
+#include "main_window/die_view.h"
 #include "main_window/experiment_window.h"
 #include "support/printing.h"
 
@@ -84,9 +85,7 @@ struct WindowHarness {
     [[nodiscard]] QString facesShown() const {
         QString faces;
         for (const auto die : {experiment_core::Die::Large, experiment_core::Die::Small}) {
-            for (int face = 1; face <= 6; ++face) {
-                faces += window->dieFace(die, face)->isHidden() ? "" : QString::number(face);
-            }
+            faces += QString::number(window->die(die)->shownFace());
         }
         return faces;
     }
