@@ -5,8 +5,8 @@
 #include <QPushButton>
 
 #include "help_window/help_text.h"
-#include "platform/accessibility.h"
 #include "platform/fonts.h"
+#include "platform/printed_text.h"
 #include "platform/window_geometry.h"
 #include "widgets/picture_box.h"
 #include "widgets/rule.h"

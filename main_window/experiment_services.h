@@ -5,7 +5,7 @@
 #include <memory>
 
 #include "experiment_core/die.h"
-#include "platform/accessibility.h"
+#include "platform/announcer.h"
 #include "platform/notice_box.h"
 #include "sound/sound_control.h"
 #include "take_away/take_away.h"

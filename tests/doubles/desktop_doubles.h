@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "experiment_core/experiment_session.h"
-#include "platform/accessibility.h"
+#include "platform/announcer.h"
 #include "platform/notice_box.h"
 #include "sound/sound_control.h"
 #include "take_away/take_away.h"

@@ -1,0 +1,184 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "platform/printed_text.h"
+
+#include <QAccessible>
+#include <QAccessibleWidget>
+#include <QFontMetrics>
+#include <QFrame>
+#include <QKeyEvent>
+#include <algorithm>
+#include <utility>
+
+namespace platform {
+
+namespace {
+
+constexpr char kLinesProperty[] = "platformPrintedLines";
+constexpr char kFontProperty[] = "platformPrintedFont";
+constexpr char kCaretProperty[] = "platformPrintedCaret";
+
+// Offsets count the lines' characters with one line end between two lines.
+int offsetOf(const QStringList& lines, int line, int column) {
+    int offset = 0;
+    for (int i = 0; i < line; ++i) {
+        offset += static_cast<int>(lines.at(i).size()) + 1;
+    }
+    return offset + column;
+}
+
+// The line and column of an offset.
+std::pair<int, int> placeOf(const QStringList& lines, int offset) {
+    int line = 0;
+    while (line + 1 < lines.size() && offset > lines.at(line).size()) {
+        offset -= static_cast<int>(lines.at(line).size()) + 1;
+        ++line;
+    }
+    return {line, offset};
+}
+
+// Printed lines as read-only text.
+class PrintedText final : public QAccessibleWidget, public QAccessibleTextInterface {
+public:
+    explicit PrintedText(QWidget* widget) : QAccessibleWidget(widget, QAccessible::StaticText) {}
+
+    QAccessible::State state() const override {
+        QAccessible::State state = QAccessibleWidget::state();
+        state.readOnly = true;
+        state.multiLine = true;
+        return state;
+    }
+
+    void* interface_cast(QAccessible::InterfaceType type) override {
+        return type == QAccessible::TextInterface ? static_cast<QAccessibleTextInterface*>(this)
+                                                  : QAccessibleWidget::interface_cast(type);
+    }
+
+    QString text(int start, int end) const override { return all().mid(start, end - start); }
+    int characterCount() const override { return static_cast<int>(all().size()); }
+
+    QRect characterRect(int offset) const override {
+        const auto [line, column] = placeOf(lines(), offset);
+        const QString text = lines().value(line);
+        const QFontMetrics metrics(font());
+        const QPoint topLeft = origin() + QPoint(metrics.horizontalAdvance(text.left(column)),
+                                                 line * metrics.height());
+        const int width = column < text.size() ? metrics.horizontalAdvance(text.at(column)) : 1;
+        return {widget()->mapToGlobal(topLeft), QSize(width, metrics.height())};
+    }
+
+    int offsetAtPoint(const QPoint& point) const override {
+        const QFontMetrics metrics(font());
+        const QPoint local = widget()->mapFromGlobal(point) - origin();
+        const QStringList all = lines();
+        const int line = local.y() / metrics.height();
+        if (local.y() < 0 || line >= all.size()) {
+            return -1;
+        }
+        for (int column = 0; column < all.at(line).size(); ++column) {
+            if (metrics.horizontalAdvance(all.at(line).left(column + 1)) > local.x()) {
+                return offsetOf(all, line, column);
+            }
+        }
+        return -1;
+    }
+
+    int cursorPosition() const override { return widget()->property(kCaretProperty).toInt(); }
+    void setCursorPosition(int position) override {
+        widget()->setProperty(kCaretProperty, std::clamp(position, 0, characterCount()));
+        QAccessibleTextCursorEvent moved(widget(), cursorPosition());
+        QAccessible::updateAccessibility(&moved);
+    }
+
+    // Nothing can be selected, and all of the text is always in view.
+    void selection(int /*index*/, int* start, int* end) const override { *start = *end = 0; }
+    int selectionCount() const override { return 0; }
+    void addSelection(int /*start*/, int /*end*/) override {}
+    void removeSelection(int /*index*/) override {}
+    void setSelection(int /*index*/, int /*start*/, int /*end*/) override {}
+    void scrollToSubstring(int /*start*/, int /*end*/) override {}
+    QString attributes(int offset, int* start, int* end) const override {
+        *start = *end = offset;
+        return {};
+    }
+
+private:
+    QStringList lines() const { return widget()->property(kLinesProperty).toStringList(); }
+    QString all() const { return lines().join(QLatin1Char('\n')); }
+    QFont font() const { return widget()->property(kFontProperty).value<QFont>(); }
+    QPoint origin() const {
+        const auto* frame = qobject_cast<const QFrame*>(widget());
+        return frame != nullptr ? frame->contentsRect().topLeft() : QPoint();
+    }
+};
+
+// The caret's moves, as in a read-only text field; Up and Down keep the column where the line
+// is long enough.
+class CaretKeys final : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() != QEvent::KeyPress) {
+            return QObject::eventFilter(watched, event);
+        }
+        QAccessibleTextInterface* text =
+            QAccessible::queryAccessibleInterface(watched)->textInterface();
+        const QStringList lines = watched->property(kLinesProperty).toStringList();
+        const int caret = text->cursorPosition();
+        const auto [line, column] = placeOf(lines, caret);
+        const auto lineEnd = [&lines](int at) { return static_cast<int>(lines.at(at).size()); };
+        const auto* key = static_cast<QKeyEvent*>(event);
+        const bool wholeText = key->modifiers().testFlag(Qt::ControlModifier);
+        const int last = static_cast<int>(lines.size()) - 1;
+        int moved = caret;
+        switch (key->key()) {
+            case Qt::Key_Left:
+                moved = caret - 1;
+                break;
+            case Qt::Key_Right:
+                moved = caret + 1;
+                break;
+            case Qt::Key_Up:
+            case Qt::Key_Down: {
+                const int to = std::clamp(line + (key->key() == Qt::Key_Up ? -1 : 1), 0, last);
+                moved = offsetOf(lines, to, std::min(column, lineEnd(to)));
+                break;
+            }
+            case Qt::Key_Home:
+                moved = wholeText ? 0 : offsetOf(lines, line, 0);
+                break;
+            case Qt::Key_End:
+                moved = wholeText ? text->characterCount() : offsetOf(lines, line, lineEnd(line));
+                break;
+            default:
+                return QObject::eventFilter(watched, event);
+        }
+        text->setCursorPosition(moved);
+        return true;
+    }
+};
+
+QAccessibleInterface* interfaceFor(const QString& /*className*/, QObject* object) {
+    return object != nullptr && object->isWidgetType() && object->property(kLinesProperty).isValid()
+               ? new PrintedText(static_cast<QWidget*>(object))
+               : nullptr;
+}
+
+}  // namespace
+
+void presentAsPrintedText(QWidget* widget, const QStringList& lines, const QFont& font) {
+    static const bool installed = [] {
+        QAccessible::installFactory(interfaceFor);
+        return true;
+    }();
+    static_cast<void>(installed);
+    if (!widget->property(kLinesProperty).isValid()) {
+        widget->installEventFilter(new CaretKeys(widget));
+    }
+    widget->setProperty(kLinesProperty, lines);
+    widget->setProperty(kFontProperty, font);
+    widget->setProperty(kCaretProperty, 0);
+}
+
+}  // namespace platform
