@@ -6,22 +6,41 @@
 #include <QtGlobal>
 #include <algorithm>
 #include <atomic>
+#include <future>
 #include <thread>
 
 namespace sound {
 
 // What the control and the thread that plays a chime share; the last of them to let go
-// frees it.
+// frees it. A chime waits until the one before it has left the server, so that two chimes
+// never sound at once: a stopped chime's last tenth of a second, still in the server's
+// buffer, would otherwise sum with the next one.
 struct PulseSoundControl::Playback {
-    explicit Playback(Chime played) : chime(std::move(played)) {}
+    Playback(Chime played, std::shared_ptr<Playback> before)
+        : chime(std::move(played)), previous(std::move(before)), ended(ending.get_future()) {}
 
     void play();
+    void playOnServer();
 
     const Chime chime;
     std::atomic<bool> stopped{false};
+    std::shared_ptr<Playback> previous;
+    std::promise<void> ending;
+    std::shared_future<void> ended;
 };
 
 void PulseSoundControl::Playback::play() {
+    if (previous) {
+        previous->ended.wait();
+        previous.reset();
+    }
+    if (!stopped) {
+        playOnServer();
+    }
+    ending.set_value();
+}
+
+void PulseSoundControl::Playback::playOnServer() {
     const pa_sample_spec format{PA_SAMPLE_S16LE, static_cast<std::uint32_t>(chime.sampleRate),
                                 static_cast<std::uint8_t>(chime.channels)};
     // Written a hundredth of a second at a time, so that "stop" is seen at once, with a tenth
@@ -59,10 +78,9 @@ PulseSoundControl::~PulseSoundControl() {
 
 void PulseSoundControl::stop() {
     // The thread ends its connection at its next block; nothing waits for a sound server that
-    // may be slow to answer.
+    // may be slow to answer. The next chime waits for it.
     if (playing_) {
         playing_->stopped = true;
-        playing_.reset();
     }
 }
 
@@ -88,7 +106,7 @@ void PulseSoundControl::sound() {
     if (!chime_) {
         return;
     }
-    playing_ = std::make_shared<Playback>(*chime_);
+    playing_ = std::make_shared<Playback>(*chime_, std::move(playing_));
     std::thread([playback = playing_] { playback->play(); }).detach();
 }
 

@@ -9,6 +9,7 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QtEndian>
+#include <algorithm>
 
 #include "sound/pulse_sound_control.h"
 #include "support/sound_server.h"
@@ -145,7 +146,8 @@ TEST_F(SoundControlTest, LooksInTheWorkingDirectoryThenTheDataFolderThenBesideTh
 // On a sound server of the test's own: a chime sounds exactly as its file holds it (the null
 // sink plays its samples unchanged). The server goes away and comes back seconds later, long
 // after the chime's connection failed: meanwhile a chime is silent and nothing waits for the
-// server; then the next chime plays again. A program that ends while a chime plays ends
+// server; then the next chime plays again, and one that comes while another plays ends it
+// first. A program that ends while a chime plays ends
 // cleanly, over and over, and one that finds no sound module is silent and ends as ever.
 TEST_F(SoundControlTest, PlaysOnTheSoundServerWhateverItAndTheProgramDo) {
     SoundServer server;
@@ -176,6 +178,17 @@ TEST_F(SoundControlTest, PlaysOnTheSoundServerWhateverItAndTheProgramDo) {
     server.record();
     playChime();
     EXPECT_TRUE(server.heard(chime.right(13230 * 4)));
+    // A chime that comes while one plays ends it first: of a steady chime, nothing louder than
+    // it is heard, where the two would sum.
+    write(QStringLiteral("pinpon.wav"), chime.left(44) + QByteArray("\x40\x1f").repeated(44100));
+    server.record();
+    playChime();
+    QThread::msleep(300);
+    playChime();
+    EXPECT_TRUE(server.heard(QByteArray("\x40\x1f").repeated(13230 * 2)));
+    const QByteArray& heard = server.recording();
+    const auto* samples = reinterpret_cast<const qint16*>(heard.constData());
+    EXPECT_EQ(*std::max_element(samples, samples + heard.size() / 2), 8000);
 
     int crashes = 0;
     for (int run = 0; run < 60; ++run) {

@@ -49,8 +49,11 @@ public:
     }
 
     // Records the sink's sound, 16-bit stereo at 44.1 kHz (its own format), from once the
-    // recorder hears the sink (its silence, before anything plays).
+    // recorder hears the sink (its silence, before anything plays); a recording made before
+    // is dropped.
     void record() {
+        recorder_.kill();
+        recorder_.waitForFinished();
         recorder_.start("parec",
                         {"--server=unix:" + socket(), "--device=classroom.monitor", "--raw",
                          "--format=s16le", "--rate=44100", "--channels=2", "--latency-msec=200"});
@@ -65,6 +68,8 @@ public:
             return !recorded_.isEmpty() && recorded_.contains(samples);
         });
     }
+
+    [[nodiscard]] const QByteArray& recording() const { return recorded_; }
 
 private:
     static bool waited(int milliseconds, const std::function<bool()>& condition) {
