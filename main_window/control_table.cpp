@@ -137,6 +137,13 @@ Control header(std::string id, int face, int left, int top, int width, const cha
     return made;
 }
 
+Control rowHeader(std::string id, int face, int left, int top, int width, const char* what,
+                  const char* spoken) {
+    Control made = header(std::move(id), face, left, top, width, what, spoken);
+    made.rowHeader = true;
+    return made;
+}
+
 Control columnHeader(std::string id, int face) {
     return header(std::move(id), face, 1560 + 960 * (face - 1), 2400, 975,
 
@@ -194,13 +201,13 @@ std::vector<Control> buildTable() {
     };
     addCells(table);
     for (int face = 6; face >= 1; --face) {
-        table.push_back(header("Label2" + std::to_string(face), face, 120, 2760 + 360 * (face - 1),
-                               1455,
+        table.push_back(rowHeader("Label2" + std::to_string(face), face, 120,
+                                  2760 + 360 * (face - 1), 1455,
 
-                               //: a row header: its face
-                               QT_TRANSLATE_NOOP("ExperimentWindow", "Row of large die face %1"),
-                               //: a row header read by a screen reader: its face
-                               QT_TRANSLATE_NOOP("ExperimentWindow", "Large die %1")));
+                                  //: a row header: its face
+                                  QT_TRANSLATE_NOOP("ExperimentWindow", "Row of large die face %1"),
+                                  //: a row header read by a screen reader: its face
+                                  QT_TRANSLATE_NOOP("ExperimentWindow", "Large die %1")));
     }
     table.push_back(columnHeader("Label19", 6));
     table.push_back(columnHeader("Label18", 5));

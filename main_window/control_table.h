@@ -69,8 +69,9 @@ struct Control {
     // the spoken form with its text for the last %.
     const char* description = "";
     const char* spoken = "";
-    // A header: the face its row or column stands for.
+    // A header: the face its row (of a large face) or column stands for.
     int header = 0;
+    bool rowHeader = false;
     // What the window keeps the control as.
     main_window::Button button = main_window::Button::Automatic;
     Value value = Value::None;

@@ -17,6 +17,7 @@
 #include "platform/accessibility.h"
 #include "platform/authorship.h"
 #include "platform/window_geometry.h"
+#include "widgets/label_grid.h"
 
 namespace {
 
@@ -95,6 +96,11 @@ GraphWindow* ExperimentWindow::graphWindow() const {
 void ExperimentWindow::buildControls() {
     using main_window::Kind;
     using main_window::Value;
+    constexpr auto kFaces = static_cast<std::size_t>(experiment_core::kFaces);
+    widgets::LabelGrid::Labels grid{std::vector(kFaces, std::vector<QLabel*>(kFaces)),
+                                    std::vector<QLabel*>(kFaces),
+                                    std::vector<QLabel*>(kFaces),
+                                    {}};
     for (const main_window::Control& control : main_window::experimentWindowControls()) {
         switch (control.kind) {
             case Kind::Button:
@@ -109,6 +115,9 @@ void ExperimentWindow::buildControls() {
                 }
                 if (control.large > 0) {
                     cells_.at(control.large - 1).at(control.small - 1) = label;
+                } else if (control.header > 0) {
+                    (control.rowHeader ? grid.rowHeaders : grid.columnHeaders)
+                        .at(static_cast<std::size_t>(control.header) - 1) = label;
                 } else if (control.value == Value::ExperimentCount) {
                     countLabel_ = label;
                 } else if (control.value == Value::OddCount) {
@@ -130,13 +139,24 @@ void ExperimentWindow::buildControls() {
                 break;
         }
     }
-    // Keyboard focus moves among the buttons in this order.
+    for (std::size_t large = 0; large < kFaces; ++large) {
+        for (std::size_t small = 0; small < kFaces; ++small) {
+            grid.cells.at(large).at(small) = cells_.at(large).at(small);
+        }
+    }
+    grid.totals = {countLabel_, oddCountLabel_, ratioLabel_};
+    // Keyboard focus moves among the buttons in this order, then to the table and the values
+    // below it, where the arrow keys read them.
+    auto* table = new widgets::LabelGrid(grid, this);
+    table->setObjectName(QStringLiteral("resultsTable"));
+    table->setAccessibleName(tr("Table of results"));
     const std::array<Button, main_window::kButtonCount> tabOrder = {
         Button::StopDice, Button::Exit,      Button::Init,      Button::GraphDisplay,
         Button::Help,     Button::ThrowDice, Button::Automatic, Button::Stop};
     for (std::size_t i = 1; i < tabOrder.size(); ++i) {
         setTabOrder(button(tabOrder.at(i - 1)), button(tabOrder.at(i)));
     }
+    setTabOrder(button(Button::Stop), table);
     // The first key a pupil presses throws the dice; on "Exit", the first in the tab order,
     // it would end the program behind a notice that cannot be withdrawn.
     button(Button::ThrowDice)->setFocus(Qt::OtherFocusReason);

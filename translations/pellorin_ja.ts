@@ -320,6 +320,10 @@
         <source>The window has counted %1 experiments, the most it can count: no further throw would be counted. &quot;Init&quot; starts afresh; &quot;Class results...&quot; in the menu pools any number of saved files.</source>
         <translation>この画面で数えられる%1回まで実験しました。これ以上投げても数えられません。「初期化」で初めからやり直せます。メニューの「クラスの結果...」なら、保存した記録ファイルをいくつでも合わせて見られます。</translation>
     </message>
+    <message>
+        <source>Table of results</source>
+        <translation>結果の表</translation>
+    </message>
 </context>
 <context>
     <name>GraphWindow</name>

@@ -1,0 +1,112 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "widgets/label_grid.h"
+
+#include <QKeyEvent>
+#include <QPainter>
+#include <QStyle>
+#include <QStyleOptionFocusRect>
+#include <algorithm>
+#include <utility>
+
+namespace widgets {
+
+LabelGrid::LabelGrid(Labels labels, QWidget* window) : QWidget(window), labels_(std::move(labels)) {
+    QRect covered;
+    for (const auto& row : labels_.cells) {
+        for (const QLabel* cell : row) {
+            covered |= cell->geometry();
+        }
+    }
+    for (const QLabel* total : labels_.totals) {
+        covered |= total->geometry();
+    }
+    readGridsAsTables();
+    setGeometry(covered);
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    setFocusPolicy(Qt::TabFocus);
+    raise();
+}
+
+QLabel* LabelGrid::label(int row, int column) const {
+    const auto r = static_cast<std::size_t>(row);
+    return r < labels_.cells.size()
+               ? labels_.cells.at(r).at(static_cast<std::size_t>(column))
+               : labels_.totals.at(static_cast<std::size_t>(column / span(row)));
+}
+
+int LabelGrid::span(int row) const {
+    return row < rowCount() - 1 ? 1 : columnCount() / static_cast<int>(labels_.totals.size());
+}
+
+int LabelGrid::cellStart(int row, int column) const {
+    return column - column % span(row);
+}
+
+QLabel* LabelGrid::rowHeader(int row) const {
+    return row < rowCount() - 1 ? labels_.rowHeaders.at(static_cast<std::size_t>(row)) : nullptr;
+}
+
+QLabel* LabelGrid::columnHeader(int column) const {
+    return labels_.columnHeaders.at(static_cast<std::size_t>(column));
+}
+
+void LabelGrid::paintEvent(QPaintEvent* /*event*/) {
+    if (!hasFocus()) {
+        return;
+    }
+    QStyleOptionFocusRect frame;
+    frame.initFrom(this);
+    frame.rect = label(row_, column_)->geometry().translated(-pos()).adjusted(2, 2, -2, -2);
+    QPainter painter(this);
+    style()->drawPrimitive(QStyle::PE_FrameFocusRect, &frame, &painter, this);
+}
+
+void LabelGrid::keyPressEvent(QKeyEvent* event) {
+    const bool wholeGrid = event->modifiers().testFlag(Qt::ControlModifier);
+    const int lastRow = rowCount() - 1;
+    const int lastColumn = columnCount() - 1;
+    // Left and Right step over a wide cell's columns.
+    const int start = cellStart(row_, column_);
+    switch (event->key()) {
+        case Qt::Key_Up:
+            moveTo(std::max(row_ - 1, 0), start);
+            break;
+        case Qt::Key_Down:
+            moveTo(std::min(row_ + 1, lastRow), start);
+            break;
+        case Qt::Key_Left:
+            moveTo(row_, std::max(start - 1, 0));
+            break;
+        case Qt::Key_Right:
+            moveTo(row_, std::min(start + span(row_), lastColumn));
+            break;
+        case Qt::Key_Home:
+            moveTo(wholeGrid ? 0 : row_, 0);
+            break;
+        case Qt::Key_End:
+            moveTo(wholeGrid ? lastRow : row_, lastColumn);
+            break;
+        default:
+            QWidget::keyPressEvent(event);
+    }
+}
+
+void LabelGrid::moveTo(int row, int column) {
+    row_ = row;
+    column_ = cellStart(row, column);
+    update();
+    tellCurrentCell(this);
+}
+
+void LabelGrid::focusInEvent(QFocusEvent* event) {
+    QWidget::focusInEvent(event);
+    update();
+    tellCurrentCell(this);
+}
+
+void LabelGrid::focusOutEvent(QFocusEvent* event) {
+    QWidget::focusOutEvent(event);
+    update();
+}
+
+}  // namespace widgets
