@@ -39,7 +39,8 @@ std::pair<int, int> placeOf(const QStringList& lines, int offset) {
 // Printed lines as read-only text.
 class PrintedText final : public QAccessibleWidget, public QAccessibleTextInterface {
 public:
-    explicit PrintedText(QWidget* widget) : QAccessibleWidget(widget, QAccessible::StaticText) {}
+    // A text field, read-only: a screen reader reads it at the caret, not all at once.
+    explicit PrintedText(QWidget* widget) : QAccessibleWidget(widget, QAccessible::EditableText) {}
 
     QAccessible::State state() const override {
         QAccessible::State state = QAccessibleWidget::state();

@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <QStyle>
 #include <QStyleOptionFocusRect>
+#include <QTimer>
 #include <algorithm>
 #include <utility>
 
@@ -101,7 +102,8 @@ void LabelGrid::moveTo(int row, int column) {
 void LabelGrid::focusInEvent(QFocusEvent* event) {
     QWidget::focusInEvent(event);
     update();
-    tellCurrentCell(this);
+    // After Qt tells the screen reader the grid has the focus, which comes after this event.
+    QTimer::singleShot(0, this, [this] { tellCurrentCell(this); });
 }
 
 void LabelGrid::focusOutEvent(QFocusEvent* event) {
