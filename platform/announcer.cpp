@@ -66,7 +66,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (event->type() == QEvent::WindowActivate && !pending_.isEmpty()) {
             // After the activation's own events, which tell the window and its focus.
-            QTimer::singleShot(0, this, &Announcements::sayAll);
+            wait_.start(0);
         }
         return QObject::eventFilter(watched, event);
     }

@@ -125,38 +125,40 @@ protected:
         }
         QAccessibleTextInterface* text =
             QAccessible::queryAccessibleInterface(watched)->textInterface();
-        const QStringList lines = watched->property(kLinesProperty).toStringList();
-        const int caret = text->cursorPosition();
-        const auto [line, column] = placeOf(lines, caret);
-        const auto lineEnd = [&lines](int at) { return static_cast<int>(lines.at(at).size()); };
-        const auto* key = static_cast<QKeyEvent*>(event);
-        const bool wholeText = key->modifiers().testFlag(Qt::ControlModifier);
-        const int last = static_cast<int>(lines.size()) - 1;
-        int moved = caret;
-        switch (key->key()) {
-            case Qt::Key_Left:
-                moved = caret - 1;
-                break;
-            case Qt::Key_Right:
-                moved = caret + 1;
-                break;
-            case Qt::Key_Up:
-            case Qt::Key_Down: {
-                const int to = std::clamp(line + (key->key() == Qt::Key_Up ? -1 : 1), 0, last);
-                moved = offsetOf(lines, to, std::min(column, lineEnd(to)));
-                break;
-            }
-            case Qt::Key_Home:
-                moved = wholeText ? 0 : offsetOf(lines, line, 0);
-                break;
-            case Qt::Key_End:
-                moved = wholeText ? text->characterCount() : offsetOf(lines, line, lineEnd(line));
-                break;
-            default:
-                return QObject::eventFilter(watched, event);
+        const int moved =
+            caretAfter(*static_cast<QKeyEvent*>(event),
+                       watched->property(kLinesProperty).toStringList(), text->cursorPosition());
+        if (moved < 0) {
+            return QObject::eventFilter(watched, event);
         }
         text->setCursorPosition(moved);
         return true;
+    }
+
+private:
+    // Where the key moves the caret, or -1 for a key that does not move it.
+    static int caretAfter(const QKeyEvent& key, const QStringList& lines, int caret) {
+        const auto [line, column] = placeOf(lines, caret);
+        const auto lineEnd = [&lines](int at) { return static_cast<int>(lines.at(at).size()); };
+        const bool wholeText = key.modifiers().testFlag(Qt::ControlModifier);
+        const int last = static_cast<int>(lines.size()) - 1;
+        switch (key.key()) {
+            case Qt::Key_Left:
+                return std::max(caret - 1, 0);
+            case Qt::Key_Right:
+                return caret + 1;
+            case Qt::Key_Up:
+            case Qt::Key_Down: {
+                const int to = std::clamp(line + (key.key() == Qt::Key_Up ? -1 : 1), 0, last);
+                return offsetOf(lines, to, std::min(column, lineEnd(to)));
+            }
+            case Qt::Key_Home:
+                return wholeText ? 0 : offsetOf(lines, line, 0);
+            case Qt::Key_End:
+                return offsetOf(lines, wholeText ? last : line, lineEnd(wholeText ? last : line));
+            default:
+                return -1;
+        }
     }
 };
 

@@ -22,6 +22,9 @@ LabelGrid::LabelGrid(Labels labels, QWidget* window) : QWidget(window), labels_(
         covered |= total->geometry();
     }
     readGridsAsTables();
+    focusTold_.setSingleShot(true);
+    focusTold_.setInterval(0);
+    connect(&focusTold_, &QTimer::timeout, this, [this] { tellCurrentCell(this); });
     setGeometry(covered);
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setFocusPolicy(Qt::TabFocus);
@@ -103,7 +106,7 @@ void LabelGrid::focusInEvent(QFocusEvent* event) {
     QWidget::focusInEvent(event);
     update();
     // After Qt tells the screen reader the grid has the focus, which comes after this event.
-    QTimer::singleShot(0, this, [this] { tellCurrentCell(this); });
+    focusTold_.start();
 }
 
 void LabelGrid::focusOutEvent(QFocusEvent* event) {

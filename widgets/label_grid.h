@@ -3,6 +3,7 @@
 
 #include <QLabel>
 #include <QPointer>
+#include <QTimer>
 #include <QWidget>
 #include <vector>
 
@@ -51,6 +52,7 @@ private:
     Labels labels_;
     int row_ = 0;
     int column_ = 0;
+    QTimer focusTold_;
 };
 
 // Screen readers read every label grid as a table; each grid's constructor makes it so.
