@@ -99,5 +99,6 @@ void GraphWindow::onActivated() {
         tr("Ratio of odd products after %1 experiments: %2; the dashed line marks 1/4")
             .arg(record.experimentCount)
             .arg(ratioAfter(record.experimentCount, record.oddCount)),
-        reached.join(QStringLiteral(", ")));
+        //: between the items of the graph's description
+        reached.join(tr(", ")));
 }

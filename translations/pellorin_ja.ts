@@ -144,11 +144,11 @@
     </message>
     <message>
         <source>Save throws as CSV...</source>
-        <translation>1回ごとの記録をCSVで保存...</translation>
+        <translation>投げた記録をCSVファイルに保存...</translation>
     </message>
     <message>
         <source>Save throws as CSV</source>
-        <translation>1回ごとの記録をCSVで保存</translation>
+        <translation>投げた記録をCSVファイルに保存</translation>
     </message>
     <message>
         <source>Comma-separated values (*.csv)</source>
@@ -156,11 +156,11 @@
     </message>
     <message>
         <source>Open throws...</source>
-        <translation>1回ごとの記録を開く...</translation>
+        <translation>記録ファイルを開く（複数選べます）...</translation>
     </message>
     <message>
         <source>Open throws</source>
-        <translation>1回ごとの記録を開く</translation>
+        <translation>記録ファイルを開く</translation>
     </message>
     <message>
         <source>Pellorin</source>
@@ -169,7 +169,7 @@
     </message>
     <message>
         <source>The %1 experiments in the window will be replaced by those in the files. Open them?</source>
-        <translation>画面の%1回の実験は、ファイルの記録に置き換わります。開きますか？</translation>
+        <translation>いま画面にある%1回分の結果は消えて、ファイルの記録に置き換わります。開きますか？</translation>
     </message>
     <message>
         <source>Pellorin: the results of the experiment</source>
@@ -179,7 +179,7 @@
     <message>
         <source>The 1 experiment in the window will be replaced by those in the files. Open them?</source>
         <extracomment>a question before opening files replaces the one experiment in the window</extracomment>
-        <translation>画面の1回の実験は、ファイルの記録に置き換わります。開きますか？</translation>
+        <translation>いま画面にある1回分の結果は消えて、ファイルの記録に置き換わります。開きますか？</translation>
     </message>
     <message>
         <source>Class results...</source>
@@ -369,6 +369,11 @@
         <source>Class results...</source>
         <extracomment>opens the class view, as the experiment window&apos;s entry does</extracomment>
         <translation>クラスの結果...</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <extracomment>between the items of the graph&apos;s description</extracomment>
+        <translation>、</translation>
     </message>
 </context>
 <context>
@@ -619,7 +624,7 @@
     <message>
         <source>%1 could not be opened: %2</source>
         <extracomment>a refused file: %1 the file, %2 why it could not be read</extracomment>
-        <translation>%1 を開けませんでした：%2</translation>
+        <translation>%1 を開けませんでした（%2）</translation>
     </message>
     <message>
         <source>%1 was not opened: line %2: %3</source>
@@ -718,7 +723,7 @@
     <name>take_away::TakeAwayMenu</name>
     <message>
         <source>Right-click, or press Shift+F10:</source>
-        <translation>右クリック、または Shift+F10 で：</translation>
+        <translation>右クリック（または Shift+F10）で次の操作ができます：</translation>
     </message>
     <message>
         <source>Print...</source>
