@@ -85,6 +85,7 @@ ClassWindow::ClassWindow(const take_away::TakeAway& takeAway, QWidget* parent)
     //: the class view's window title
     setWindowTitle(tr("Class results - Pellorin"));
     setFont(platform::designFont(10));
+    platform::drawMenusAndTipsInDesignFace();
     menu_->setTitle(tr("&Results"));
     menu_->addEntry(tr("Add files..."), QKeySequence::Open, this, &ClassWindow::chooseFiles);
     menu_->addEntry(tr("Copy results"), QKeySequence::Copy, this, &ClassWindow::copy);

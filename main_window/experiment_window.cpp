@@ -16,6 +16,7 @@
 #include "main_window/experiment_results.h"
 #include "platform/accessibility.h"
 #include "platform/authorship.h"
+#include "platform/fonts.h"
 #include "platform/window_geometry.h"
 #include "widgets/label_grid.h"
 
@@ -35,6 +36,7 @@ ExperimentWindow::ExperimentWindow(ExperimentServices services, QWidget* parent)
           new ExperimentResults(this, session_->tally(),
                                 {*services_.clipboard, *services_.fileDialog, *services_.notice})) {
     setObjectName(QStringLiteral("Form1"));
+    platform::drawMenusAndTipsInDesignFace();
     setWindowTitle(tr("Pellorin") + QLatin1Char(' ') +
                    QString::fromUtf8(platform::kAuthorshipNotice));
     setWindowIcon(assets::windowIcon());

@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/fonts.h"
 
+#include <QApplication>
 #include <QFontMetricsF>
 #include <QStringList>
+#include <QToolTip>
 #include <algorithm>
 
 namespace platform {
@@ -35,6 +37,14 @@ QFont designFont(qreal pointSize, bool bold) {
     font.setPointSizeF(pointSize);
     font.setWeight(bold ? QFont::Bold : QFont::Normal);
     return font;
+}
+
+void drawMenusAndTipsInDesignFace() {
+    const QFont face = designFont(QApplication::font().pointSizeF());
+    for (const char* kind : {"QMenu", "QMenuBar"}) {
+        QApplication::setFont(face, kind);
+    }
+    QToolTip::setFont(face);
 }
 
 QFont fittingFont(QFont font, const QList<FittedText>& texts, const QPaintDevice* device) {

@@ -16,6 +16,10 @@ QString designFamily();
 // proportional Japanese face stands in for it, never a monospaced one.
 QFont designFont(qreal pointSize, bool bold = false);
 
+// Menus, menu bars and tooltips draw in the design face at the desktop's size, beside windows
+// drawn in it.
+void drawMenusAndTipsInDesignFace();
+
 // A text and the width it must fit in, in logical pixels.
 struct FittedText {
     QString text;

@@ -2,6 +2,8 @@
 #include <gtest/gtest.h>
 
 #include <QAccessible>
+#include <QMenu>
+#include <QToolTip>
 
 #include "platform/language.h"
 #include "support/golden.h"
@@ -55,6 +57,10 @@ TEST(Translation, JapaneseTranslatesEveryText) {
     expectGolden(windowPicture(harness.window->helpWindow()), QStringLiteral("help-window-ja"));
     harness.window->graphWindow()->close();
     expectGolden(windowPicture(harness.window.get()), QStringLiteral("experiment-ja"));
+    // Menus and tooltips are drawn in the windows' face.
+    const QString face = QFontInfo(harness.button(Button::Exit)->font()).family();
+    EXPECT_EQ(QFontInfo(harness.window->findChild<QMenu*>()->font()).family(), face);
+    EXPECT_EQ(QFontInfo(QToolTip::font()).family(), face);
 }
 
 }  // namespace
