@@ -30,7 +30,7 @@ expect grep -q '^Usage: .*pellorin \[options\] \[files\.\.\.\]$' <<<"$(answer)"
 expect test ! -s "$scratch/errors"
 expect test -z "$(answer LANGUAGE=ja LANG=C.UTF-8 | grep -E 'Usage|Options|Displays')"
 expect test -s "$(ls "$root"/usr/lib/*/pellorin/libpellorin_sound.so)"
-for file in share/man/man1/pellorin.1.gz share/pellorin/pinpon.wav share/pellorin/endpinpon.wav; do
+for file in share/man/man1/pellorin.1.gz share/man/ja/man1/pellorin.1.gz share/pellorin/pinpon.wav share/pellorin/endpinpon.wav; do
     expect test -s "$root/usr/$file"
 done
 for size in 16 32 48 64 128 256; do
