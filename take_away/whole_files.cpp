@@ -32,6 +32,10 @@ QString saveWhole(const QString& path, const QByteArray& bytes) {
     if ((target.exists() || target.isSymLink()) && !target.isFile()) {
         return QCoreApplication::translate("TakeAway", "It is not an ordinary file.");
     }
+    // Marked read-only, whoever may still write it: the mark is the owner's wish.
+    if (target.exists() && (!target.permission(QFileDevice::WriteOwner) || !target.isWritable())) {
+        return QCoreApplication::translate("TakeAway", "It is read-only.");
+    }
     if (!target.absoluteDir().exists()) {
         return QCoreApplication::translate("TakeAway", "Its folder does not exist.");
     }

@@ -582,6 +582,10 @@
         <extracomment>why a file could not be read; %1: the system&apos;s reason</extracomment>
         <translation>読み込めませんでした（%1）。</translation>
     </message>
+    <message>
+        <source>It is read-only.</source>
+        <translation>読み取り専用のファイルなので、上書きできません。</translation>
+    </message>
 </context>
 <context>
     <name>ThrowsFiles</name>

@@ -49,10 +49,10 @@ QString folderContents(const QString& folder) {
 }
 
 // Saves (of a CSV file, a picture or a page alike) to each place a save must refuse: a folder, a
-// FIFO, a link to nothing, a vanished folder, and a file on a disk that fills while the new one is
-// written (as far as this process can tell: a file-size limit, with the signal it would raise
-// ignored). Each time the notice names the file and says exactly why, and nothing in the folder
-// changes.
+// FIFO, a link to nothing, a vanished folder, a file marked read-only (refused even to root), and
+// a file on a disk that fills while the new one is written (as far as this process can tell: a
+// file-size limit, with the signal it would raise ignored). Each time the notice names the file
+// and says exactly why, and nothing in the folder changes.
 TEST(SaveWithDialog, RefusesEveryTargetThatCannotTakeTheFileWhole) {
     RecordingClipboard clipboard;
     AnsweringFileDialog dialog;
@@ -65,11 +65,14 @@ TEST(SaveWithDialog, RefusesEveryTargetThatCannotTakeTheFileWhole) {
     QFile kept(at("kept"));
     ASSERT_TRUE(kept.open(QIODevice::WriteOnly) && kept.write("the teacher's file") > 0);
     kept.close();
+    QFile::copy(at("kept"), at("read-only"));
+    QFile::setPermissions(at("read-only"), QFileDevice::ReadOwner | QFileDevice::ReadGroup);
     const std::vector<std::pair<QString, QString>> targets = {
         {at("folder"), "It is a folder."},
         {at("fifo"), "It is not an ordinary file."},
         {at("broken-link"), "It is not an ordinary file."},
         {at("gone/file"), "Its folder does not exist."},
+        {at("read-only"), "It is read-only."},
         {at("kept"), "Writing failed (File too large); a file of that name is as it was."}};
     for (const auto& [path, reason] : targets) {
         const QString before = folderContents(folder.path());
