@@ -51,20 +51,34 @@ void parse(QCommandLineParser& parser, const QCoreApplication& application) {
 
 void answerInformationOptions(int& argc, char** argv) {
     bool asked = false;
+    bool pages = false;
     for (int i = 1; i < argc; ++i) {
         for (const char* option : {"-h", "--help", "-help", "--help-all", "-v", "--version"}) {
             asked = asked || std::strcmp(argv[i], option) == 0;
         }
+        pages = pages || std::strcmp(argv[i], "--page") == 0 ||
+                std::strncmp(argv[i], "--page=", 7) == 0;
     }
-    if (asked) {
-        // An application of its own, on no display, lists Qt's options with --help-all; the
-        // answer is all it prints, without Qt's notes about the session it finds.
-        qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-        const QApplication application(argc, argv);
-        const Translation translation(QLocale::system());
-        QCommandLineParser parser;
-        parse(parser, application);
+    const bool noDisplay = qEnvironmentVariableIsEmpty("DISPLAY") &&
+                           qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") &&
+                           qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM");
+    if (!asked && !(noDisplay && !pages)) {
+        return;
+    }
+    // An application of its own, on no display, lists Qt's options with --help-all; the
+    // answer is all it prints, without Qt's notes about the session it finds.
+    qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    const QApplication application(argc, argv);
+    const Translation translation(QLocale::system());
+    if (readCommandLine(application).page.isEmpty()) {
+        //: on standard error, when the program is started where no window can be shown
+        std::fputs(
+            qPrintable(QCoreApplication::translate("platform",
+                                                   "No display to show a window on: DISPLAY and "
+                                                   "WAYLAND_DISPLAY are not set.\n")),
+            stderr);
+        std::exit(1);
     }
 }
 

@@ -722,6 +722,13 @@
         <extracomment>the name of the command line&apos;s files in its help</extracomment>
         <translation>ファイル</translation>
     </message>
+    <message>
+        <source>No display to show a window on: DISPLAY and WAYLAND_DISPLAY are not set.
+</source>
+        <extracomment>on standard error, when the program is started where no window can be shown</extracomment>
+        <translation>画面を表示するディスプレイがありません：DISPLAY も WAYLAND_DISPLAY も設定されていません。
+</translation>
+    </message>
 </context>
 <context>
     <name>take_away::TakeAwayMenu</name>

@@ -225,6 +225,56 @@ TEST(ClassWindow, PoolsTheGoodFilesAndListsEachRefusedOneWithItsReason) {
     expectGolden(harness.clipboard->html, "class-copied.html");
 }
 
+// What the program answers, run with no display at all.
+struct Answer {
+    int status;
+    QString output;
+    QString errors;
+};
+Answer withoutDisplay(const QStringList& arguments, const QTemporaryDir& folder) {
+    QProcess pellorin;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("XDG_RUNTIME_DIR", folder.path());
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "LANGUAGE"}) {
+        environment.remove(name);
+    }
+    environment.insert("LANG", "C.UTF-8");
+    pellorin.setProcessEnvironment(environment);
+    pellorin.start(PELLORIN, arguments);
+    pellorin.waitForFinished();
+    return {pellorin.exitStatus() == QProcess::NormalExit ? pellorin.exitCode() : -1,
+            pellorin.readAllStandardOutput(), pellorin.readAllStandardError()};
+}
+
+// Every form of the command line, with no display: information on standard output, a mistake
+// or the want of a display on standard error, each with its status and never an abort.
+TEST(CommandLine, AnswersEveryOptionWithoutADisplay) {
+    const QTemporaryDir folder;
+    const QString noDisplay =
+        "No display to show a window on: DISPLAY and WAYLAND_DISPLAY are "
+        "not set.\n";
+    const QString help = withoutDisplay({"--help"}, folder).output;
+    EXPECT_TRUE(help.contains("--class") && help.contains("--page <pdf>")) << help;
+    const std::vector<std::pair<QStringList, Answer>> lines = {
+        {{"--version"}, {0, "pellorin " PELLORIN_VERSION "\n", ""}},
+        {{"-v"}, {0, "pellorin " PELLORIN_VERSION "\n", ""}},
+        {{"-h"}, {0, help, ""}},
+        {{}, {1, "", noDisplay}},
+        {{"--class", "pupil.csv"}, {1, "", noDisplay}},
+        {{"--bogus"}, {1, "", "pellorin: Unknown option 'bogus'.\n"}},
+        {{"-platform", "offscreen", "-x"}, {1, "", "pellorin: Unknown option 'x'.\n"}},
+        {{"pupil.csv"}, {2, "", "Files and --page go with --class; see --help.\n"}},
+        {{"--page", "class.pdf"}, {2, "", "Files and --page go with --class; see --help.\n"}},
+        {{"--class", "--page"}, {1, "", "pellorin: Missing value after '--page'.\n"}},
+    };
+    for (const auto& [arguments, expected] : lines) {
+        const Answer answer = withoutDisplay(arguments, folder);
+        EXPECT_EQ(std::tuple(answer.status, answer.output, answer.errors),
+                  std::tuple(expected.status, expected.output, expected.errors))
+            << arguments.join(' ').toStdString();
+    }
+}
+
 // The class page of forty pupils and a refused file, written by the command line with no
 // display: the refused file on stderr and in the exit status, the page's words and title as
 // reviewed, two A4 pages; without the refused file, exit 0 and nothing said; a PDF that cannot
@@ -238,16 +288,8 @@ TEST(ClassPage, IsWrittenByTheCommandLineWithoutADisplay) {
                             throwsOf(pupil));
     }
     const auto run = [&folder](const QStringList& arguments) {
-        QProcess pellorin;
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert("XDG_RUNTIME_DIR", folder.path());
-        for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
-            environment.remove(name);
-        }
-        pellorin.setProcessEnvironment(environment);
-        pellorin.start(PELLORIN, QStringList{"--class"} + arguments);
-        pellorin.waitForFinished();
-        return std::pair(pellorin.exitCode(), QString(pellorin.readAllStandardError()));
+        const Answer answer = withoutDisplay(QStringList{"--class"} + arguments, folder);
+        return std::pair(answer.status, answer.errors);
     };
     const QString pdf = folder.filePath("class.pdf");
     EXPECT_EQ(run(paths + QStringList{fixture("bad.csv"), "--page", pdf}),
