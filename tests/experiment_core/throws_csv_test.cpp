@@ -66,7 +66,7 @@ TEST(ThrowsCsv, RefusesEachValueThatDisagreesWithTheFaces) {
     const std::string calc = fixture("libreoffice-resaved.csv");
     const std::string header = calc.substr(0, calc.find('\n') + 1);
     const std::string row1 = "1,1,3,1,1,1\n";
-    const std::vector<std::tuple<std::string, What, int>> cases = {
+    std::vector<std::tuple<std::string, What, int>> cases = {
         {replaced(calc, "\n3,3,3,1,2,", "\n3,3,3,0,2,"), What::Odd, 4},
         {replaced(calc, "\n7,1,1,1,4,", "\n7,1,1,1,5,"), What::OddSoFar, 8},
         {replaced(calc, "\n7,1,1,1,4,0.571", "\n7,1,1,1,4,0.57"), What::Ratio, 8},
@@ -83,12 +83,20 @@ TEST(ThrowsCsv, RefusesEachValueThatDisagreesWithTheFaces) {
         {header + row1 + "\n" + "2,2,5,0,1,0.5\n", What::Fields, 3},
         {header + "1,1,3,1,1,1,\n", What::Fields, 2},
         {header + "1,7,3,1,1,1\n", What::Face, 2},
+        {header + "1,0,3,1,1,1\n", What::Face, 2},
+        {header + "1,1,7,1,1,1\n", What::Face, 2},
         {header + "1,1,0,0,0,0\n", What::Face, 2},
         {header + "2,1,3,1,1,1\n", What::Number, 2},
         {header + "\n\n", What::NoThrows, 2},
         {replaced(header, "\"odd\"", "\"odd \""), What::NoHeader, 1},
         {"\xEF\xBB\xBF\xEF\xBB\xBF" + calc, What::NoHeader, 1},
         {calc, What::TooMany, 17}};
+    // A character after the number, in each column in turn.
+    for (std::size_t column = 0; column < 6; ++column) {
+        std::string row = row1;
+        cases.emplace_back(header + row.insert(row.find_first_of(",\n", column * 2), "x"),
+                           What::Fields, 2);
+    }
     for (const auto& [text, what, line] : cases) {
         const auto read = experiment_core::readThrowsCsv(text, 15);
         const auto* refused = std::get_if<experiment_core::CsvProblem>(&read);

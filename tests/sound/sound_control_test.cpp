@@ -26,8 +26,9 @@ void put(QByteArray& out, Values... values) {
     (one(values), ...);
 }
 
-// A PCM WAV file of `frames` frames of `bits`-bit samples; a case damages the fields it names.
-// As RF64 (`rf64`: the data's size) the sizes stand in a ds64 chunk, the 32-bit ones all ones.
+// A WAV file of `frames` frames of `bits`-bit samples (format 1: PCM, 3: float); a case damages the
+// fields it names. As RF64 (`rf64`: the data's size) the sizes stand in a ds64 chunk, the 32-bit
+// ones all ones.
 QByteArray wave(quint16 format = 1, quint16 channels = 1, quint32 rate = 22050,
                 quint32 frames = 400, std::optional<quint32> declaredData = std::nullopt,
                 quint16 bits = 16, std::optional<quint64> rf64 = std::nullopt) {
@@ -36,16 +37,21 @@ QByteArray wave(quint16 format = 1, quint16 channels = 1, quint32 rate = 22050,
     if (rf64) {
         put(out, *rf64 + 72, *rf64, quint64{frames}, quint32{0});
     } else {
-        put(out, quint32{36 + frames * block});
+        put(out, quint32{(format == 3 ? 48 : 36) + frames * block});
         out += "WAVE";
     }
     out += "fmt ";
     put(out, 16U, format | static_cast<quint32>(channels) << 16U, rate, rate * block,
         block | static_cast<quint32>(bits) << 16U);
+    if (format == 3) {  // float samples, which a WAV file counts in a chunk of their own
+        out += "fact";
+        put(out, 4U, frames);
+    }
     out += "data";
     put(out, rf64 ? 0xffffffffU : declaredData.value_or(frames * block));
     for (quint32 i = 0; i < frames * channels; ++i) {
-        bits == 16 ? put(out, static_cast<qint16>(i * 7)) : put(out, static_cast<quint8>(i * 7));
+        bits == 16 ? put(out, static_cast<qint16>(i * 7))
+                   : void(out.append(QByteArray(bits / 8, format == 3 ? '\0' : char(i * 7))));
     }
     return out;
 }
@@ -82,6 +88,14 @@ TEST_F(SoundControlTest, ChecksEveryChimeFileAtItsBounds) {
         {"192 kHz", wave(1, 1, 192000), true},
         {"just over 192 kHz", wave(1, 1, 192001), false},
         {"8-bit samples", wave(1, 1, 22050, 400, std::nullopt, 8), true},
+        {"24-bit samples", wave(1, 1, 22050, 400, std::nullopt, 24), true},
+        {"32-bit samples", wave(1, 1, 22050, 400, std::nullopt, 32), true},
+        {"float samples", wave(3, 1, 22050, 400, std::nullopt, 32), true},
+        {"an AU file named .wav",  // 16-bit, 22050 Hz, mono, 400 frames
+         QByteArray::fromHex("2e736e64000000180000032000000003000056220000000"
+                             "1") +
+             QByteArray(800, '\1'),
+         false},
         {"A-law samples, which libsndfile reads", wave(6, 1, 22050, 400, std::nullopt, 8), false},
         {"RF64, the WAV family's other member", rf64(800), false},
         {"the largest chime file: 8 MiB", wave(1, 2, 22050, 4194282, std::nullopt, 8), true},
