@@ -31,27 +31,23 @@ LabelGrid::LabelGrid(Labels labels, QWidget* window) : QWidget(window), labels_(
     raise();
 }
 
+int LabelGrid::cellsIn(int row) const {
+    return row < rowCount() - 1 ? columnCount() : static_cast<int>(labels_.totals.size());
+}
+
 QLabel* LabelGrid::label(int row, int column) const {
     const auto r = static_cast<std::size_t>(row);
-    return r < labels_.cells.size()
-               ? labels_.cells.at(r).at(static_cast<std::size_t>(column))
-               : labels_.totals.at(static_cast<std::size_t>(column / span(row)));
-}
-
-int LabelGrid::span(int row) const {
-    return row < rowCount() - 1 ? 1 : columnCount() / static_cast<int>(labels_.totals.size());
-}
-
-int LabelGrid::cellStart(int row, int column) const {
-    return column - column % span(row);
+    const auto c = static_cast<std::size_t>(column);
+    return r < labels_.cells.size() ? labels_.cells.at(r).at(c) : labels_.totals.at(c);
 }
 
 QLabel* LabelGrid::rowHeader(int row) const {
     return row < rowCount() - 1 ? labels_.rowHeaders.at(static_cast<std::size_t>(row)) : nullptr;
 }
 
-QLabel* LabelGrid::columnHeader(int column) const {
-    return labels_.columnHeaders.at(static_cast<std::size_t>(column));
+QLabel* LabelGrid::columnHeader(int row, int column) const {
+    return row < rowCount() - 1 ? labels_.columnHeaders.at(static_cast<std::size_t>(column))
+                                : nullptr;
 }
 
 void LabelGrid::paintEvent(QPaintEvent* /*event*/) {
@@ -68,27 +64,24 @@ void LabelGrid::paintEvent(QPaintEvent* /*event*/) {
 void LabelGrid::keyPressEvent(QKeyEvent* event) {
     const bool wholeGrid = event->modifiers().testFlag(Qt::ControlModifier);
     const int lastRow = rowCount() - 1;
-    const int lastColumn = columnCount() - 1;
-    // Left and Right step over a wide cell's columns.
-    const int start = cellStart(row_, column_);
     switch (event->key()) {
         case Qt::Key_Up:
-            moveTo(std::max(row_ - 1, 0), start);
+            moveTo(std::max(row_ - 1, 0), column_);
             break;
         case Qt::Key_Down:
-            moveTo(std::min(row_ + 1, lastRow), start);
+            moveTo(std::min(row_ + 1, lastRow), column_);
             break;
         case Qt::Key_Left:
-            moveTo(row_, std::max(start - 1, 0));
+            moveTo(row_, column_ - 1);
             break;
         case Qt::Key_Right:
-            moveTo(row_, std::min(start + span(row_), lastColumn));
+            moveTo(row_, column_ + 1);
             break;
         case Qt::Key_Home:
             moveTo(wholeGrid ? 0 : row_, 0);
             break;
         case Qt::Key_End:
-            moveTo(wholeGrid ? lastRow : row_, lastColumn);
+            moveTo(wholeGrid ? lastRow : row_, columnCount() - 1);
             break;
         default:
             QWidget::keyPressEvent(event);
@@ -97,7 +90,7 @@ void LabelGrid::keyPressEvent(QKeyEvent* event) {
 
 void LabelGrid::moveTo(int row, int column) {
     row_ = row;
-    column_ = cellStart(row, column);
+    column_ = std::clamp(column, 0, cellsIn(row) - 1);
     update();
     tellCurrentCell(this);
 }

@@ -12,8 +12,8 @@ namespace widgets {
 // One keyboard focus stop over a table of labels that the window draws: the arrow keys move
 // from cell to cell (Home and End along a row, with Ctrl to the first and the last cell), a
 // dotted frame shows the current cell, and a screen reader reads it as a table whose cells
-// say their row's and column's headers. Below the table a row of totals, each as wide as an
-// equal share of the columns, is reached by Down from the last row. The grid draws nothing
+// say their row's and column's headers. Below the table a row of totals, one a column from
+// the first and without headers, is reached by Down from the last row. The grid draws nothing
 // else and lets the mouse through to the labels.
 class LabelGrid : public QWidget {
     Q_OBJECT
@@ -29,14 +29,12 @@ public:
 
     [[nodiscard]] int rowCount() const { return static_cast<int>(labels_.cells.size()) + 1; }
     [[nodiscard]] int columnCount() const { return static_cast<int>(labels_.columnHeaders.size()); }
-    // The label of a cell; in the totals' row, the total over that column.
+    // How many cells the row has: the totals' row fewer than the others.
+    [[nodiscard]] int cellsIn(int row) const;
     [[nodiscard]] QLabel* label(int row, int column) const;
-    // How many columns a cell of the row spans.
-    [[nodiscard]] int span(int row) const;
-    // The first column of the cell that covers (row, column).
-    [[nodiscard]] int cellStart(int row, int column) const;
+    // A cell's headers; none for a total.
     [[nodiscard]] QLabel* rowHeader(int row) const;
-    [[nodiscard]] QLabel* columnHeader(int column) const;
+    [[nodiscard]] QLabel* columnHeader(int row, int column) const;
     [[nodiscard]] int currentRow() const { return row_; }
     [[nodiscard]] int currentColumn() const { return column_; }
 

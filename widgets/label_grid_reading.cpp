@@ -50,26 +50,29 @@ public:
 
     bool isSelected() const override { return false; }
     QList<QAccessibleInterface*> columnHeaderCells() const override {
-        return {readingOf(grid_->columnHeader(column_))};
+        return headerCells(grid_->columnHeader(row_, column_));
     }
     QList<QAccessibleInterface*> rowHeaderCells() const override {
-        QLabel* header = grid_->rowHeader(row_);
-        return header != nullptr ? QList<QAccessibleInterface*>{readingOf(header)}
-                                 : QList<QAccessibleInterface*>{};
+        return headerCells(grid_->rowHeader(row_));
     }
     int columnIndex() const override { return column_; }
     int rowIndex() const override { return row_; }
-    int columnExtent() const override { return grid_->span(row_); }
+    int columnExtent() const override { return 1; }
     int rowExtent() const override { return 1; }
     QAccessibleInterface* table() const override { return readingOf(grid_); }
 
 private:
+    static QList<QAccessibleInterface*> headerCells(QLabel* header) {
+        return header != nullptr ? QList<QAccessibleInterface*>{readingOf(header)}
+                                 : QList<QAccessibleInterface*>{};
+    }
+
     QPointer<LabelGrid> grid_;
     int row_;
     int column_;
 };
 
-// The grid as a table of its cells, the totals' wide cells last.
+// The grid as a table of its cells.
 class GridTable final : public QAccessibleWidget, public QAccessibleTableInterface {
 public:
     explicit GridTable(LabelGrid* grid) : QAccessibleWidget(grid, QAccessible::Table) {}
@@ -86,41 +89,32 @@ public:
                                                    : QAccessibleWidget::interface_cast(type);
     }
 
+    // Children row by row; the totals' row is the last and the shortest.
     int childCount() const override {
         const int lastRow = grid()->rowCount() - 1;
-        return lastRow * grid()->columnCount() + grid()->columnCount() / grid()->span(lastRow);
+        return lastRow * grid()->columnCount() + grid()->cellsIn(lastRow);
     }
     QAccessibleInterface* child(int index) const override {
         const int columns = grid()->columnCount();
-        const int lastRow = grid()->rowCount() - 1;
-        if (index < 0 || index >= childCount()) {
-            return nullptr;
-        }
-        return index < lastRow * columns
-                   ? cellAt(index / columns, index % columns)
-                   : cellAt(lastRow, (index - lastRow * columns) * grid()->span(lastRow));
+        return index < 0 || index >= childCount() ? nullptr
+                                                  : cellAt(index / columns, index % columns);
     }
     int indexOfChild(const QAccessibleInterface* child) const override {
         const QAccessibleTableCellInterface* cell =
             const_cast<QAccessibleInterface*>(child)->tableCellInterface();
-        if (cell == nullptr || cell->table() != this) {
-            return -1;
-        }
-        const int columns = grid()->columnCount();
-        const int row = cell->rowIndex();
-        return row < grid()->rowCount() - 1
-                   ? row * columns + cell->columnIndex()
-                   : row * columns + cell->columnIndex() / grid()->span(row);
+        return cell == nullptr || cell->table() != this
+                   ? -1
+                   : cell->rowIndex() * grid()->columnCount() + cell->columnIndex();
     }
     QAccessibleInterface* focusChild() const override {
         return grid()->hasFocus() ? cellAt(grid()->currentRow(), grid()->currentColumn()) : nullptr;
     }
 
     QAccessibleInterface* cellAt(int row, int column) const override {
-        if (row < 0 || row >= rowCount() || column < 0 || column >= columnCount()) {
+        if (row < 0 || row >= rowCount() || column < 0 || column >= grid()->cellsIn(row)) {
             return nullptr;
         }
-        const std::pair place{row, grid()->cellStart(row, column)};
+        const std::pair place{row, column};
         auto found = cells_.find(place);
         if (found == cells_.end()) {
             // The accessibility cache owns the cell; the table deletes it by its id.
@@ -134,7 +128,7 @@ public:
     QAccessibleInterface* caption() const override { return nullptr; }
     QAccessibleInterface* summary() const override { return nullptr; }
     QString columnDescription(int column) const override {
-        return readingOf(grid()->columnHeader(column))->text(QAccessible::Name);
+        return readingOf(grid()->columnHeader(0, column))->text(QAccessible::Name);
     }
     QString rowDescription(int row) const override {
         QLabel* header = grid()->rowHeader(row);
