@@ -47,7 +47,7 @@ void ExperimentResults::openClassResults(QWidget* owner) {
         classWindow_ = std::make_unique<ClassWindow>(takeAway_);
     }
     classWindow_->showFiles(paths);
-    platform::showModeless(classWindow_.get());
+    platform::showModeless(classWindow_.get(), window_);
 }
 
 void ExperimentResults::copy() {

@@ -255,7 +255,7 @@ void ExperimentWindow::showHelp() {
         help_ = std::make_unique<HelpWindow>(*activation_);
         connect(help_.get(), &HelpWindow::closed, this, [this] { platform::showModeless(this); });
     }
-    platform::showModeless(help_.get());
+    platform::showModeless(help_.get(), this);
 }
 
 void ExperimentWindow::showGraph() {
@@ -272,7 +272,7 @@ void ExperimentWindow::showGraph() {
             platform::showModeless(this);
         });
     }
-    platform::showModeless(graph_);
+    platform::showModeless(graph_, this);
 }
 
 void ExperimentWindow::exitProgram() {

@@ -7,7 +7,14 @@
 
 namespace platform {
 
+namespace {
+
+constexpr char kDesignedPlace[] = "platformDesignedPlace";
+
+}  // namespace
+
 void setFixedClientArea(QWidget* window, const QRect& clientArea) {
+    window->setProperty(kDesignedPlace, clientArea);
     window->setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                            Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                            Qt::WindowCloseButtonHint);
@@ -24,7 +31,15 @@ QRect onScreen(const QRect& place, const QRect& available) {
             place.height()};
 }
 
-void showModeless(QWidget* window) {
+void showModeless(QWidget* window, const QWidget* opener) {
+    if (opener != nullptr && opener->screen() != window->screen()) {
+        // The designed place is from a screen's top-left corner.
+        const QRect available = opener->screen()->availableGeometry();
+        window->setGeometry(onScreen(window->property(kDesignedPlace)
+                                         .toRect()
+                                         .translated(opener->screen()->geometry().topLeft()),
+                                     available));
+    }
     window->show();
     window->raise();
     window->activateWindow();

@@ -25,7 +25,8 @@ void setFixedClientArea(QWidget* window, const QRect& clientArea);
 // larger.
 QRect onScreen(const QRect& place, const QRect& available);
 
-// Shows a window modeless and makes it the active one.
-void showModeless(QWidget* window);
+// Shows a window modeless and makes it the active one. A window that `opener` opens comes up
+// on the opener's screen, at its designed place there, where it would be on another.
+void showModeless(QWidget* window, const QWidget* opener = nullptr);
 
 }  // namespace platform

@@ -7,9 +7,9 @@
 
 namespace {
 
-// Run on a 1280x1024 screen at the desktop scales a classroom meets (1, 1.5 and 2; see
-// tests/CMakeLists.txt): every window opens at its designed place where that lies on the
-// screen, and otherwise moved just enough to lie on it.
+// Run on a 1280x1024 screen at the desktop scales a classroom meets (1, 1.5 and 2), and on a
+// 1024x768 one at 1.25 and 1.5 (see tests/CMakeLists.txt): every window opens at its designed
+// place where that lies on the screen, and otherwise moved just enough to lie on it.
 TEST(ScaledDesktop, EveryWindowLiesOnTheScreen) {
     const WindowHarness harness;
     harness.start();
@@ -35,6 +35,23 @@ TEST(ScaledDesktop, EveryWindowLiesOnTheScreen) {
                         (length > room && start == first))
                 << window->objectName() << " at " << start << " for " << was;
         }
+    }
+}
+
+// Run on two screens side by side too: with the experiment window moved to the last screen, the
+// windows it opens come up on that screen.
+TEST(ScaledDesktop, OpenedWindowsComeUpOnTheScreenOfTheirOpener) {
+    const WindowHarness harness;
+    harness.start();
+    QScreen* last = QGuiApplication::screens().back();
+    harness.window->move(last->availableGeometry().topLeft());
+    ASSERT_EQ(harness.window->screen(), last);
+    harness.window->showHelp();
+    harness.window->showGraph();
+    for (QWidget* opened : {static_cast<QWidget*>(harness.window->helpWindow()),
+                            static_cast<QWidget*>(harness.window->graphWindow())}) {
+        EXPECT_EQ(opened->screen(), last) << opened->objectName();
+        EXPECT_TRUE(last->availableGeometry().contains(opened->geometry().topLeft()));
     }
 }
 
