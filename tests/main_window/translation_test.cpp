@@ -3,11 +3,16 @@
 
 #include <QAccessible>
 #include <QMenu>
+#include <QTemporaryDir>
+#include <QTest>
 #include <QToolTip>
 
+#include "main_window/experiment_results.h"
 #include "platform/language.h"
 #include "support/golden.h"
+#include "support/pdf.h"
 #include "support/window_harness.h"
+#include "take_away/take_away.h"
 
 namespace {
 
@@ -57,6 +62,17 @@ TEST(Translation, JapaneseTranslatesEveryText) {
     expectGolden(windowPicture(harness.window->helpWindow()), QStringLiteral("help-window-ja"));
     harness.window->graphWindow()->close();
     expectGolden(windowPicture(harness.window.get()), QStringLiteral("experiment-ja"));
+    // Taken away in Japanese too: the copied table (text and HTML) and the page's words.
+    QTest::keySequence(harness.window.get(), QKeySequence::Copy);
+    const QTemporaryDir folder;
+    QFile page(folder.filePath("page.pdf"));
+    ASSERT_TRUE(page.open(QIODevice::WriteOnly) &&
+                page.write(take_away::documentPdf(harness.window->results()->page())) > 0);
+    page.close();
+    expectGolden(
+        harness.clipboard->text + harness.clipboard->html +
+            pdfText(page.fileName()).replace(platform::dateText(QDate::currentDate()), "TODAY"),
+        "taken-away-ja.txt");
     // Menus and tooltips are drawn in the windows' face.
     const QString face = QFontInfo(harness.button(Button::Exit)->font()).family();
     EXPECT_EQ(QFontInfo(harness.window->findChild<QMenu*>()->font()).family(), face);
