@@ -27,8 +27,10 @@ check_style "$ROOT/build"
 check_translations
 
 echo "== AddressSanitizer and UBSan build"
-build_tree "$ROOT/build-asan" -DPELLORIN_WERROR=ON -DPELLORIN_SANITIZE=ON -DPELLORIN_TESTS=ON \
-    -DPELLORIN_BENCH=OFF
+# Without optimisation and without the benchmarks: the sanitizers see the same faults, and the
+# build takes little more than half the time.
+build_tree "$ROOT/build-asan" -DCMAKE_BUILD_TYPE=Debug -DPELLORIN_WERROR=ON -DPELLORIN_SANITIZE=ON \
+    -DPELLORIN_TESTS=ON -DPELLORIN_BENCH=OFF
 ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
     LSAN_OPTIONS="suppressions=$ROOT/tests/support/lsan.supp:print_suppressions=0" \
     UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
