@@ -205,7 +205,7 @@ TEST_F(SoundControlTest, PlaysOnTheSoundServerWhateverItAndTheProgramDo) {
     EXPECT_EQ(*std::max_element(samples, samples + heard.size() / 2), 8000);
 
     int crashes = 0;
-    for (int run = 0; run < 60; ++run) {
+    for (int run = 0; run < 30; ++run) {
         crashes += QProcess::execute(QStringLiteral(CHIME_THEN_EXIT), {"pinpon.wav"}) == 0 ? 0 : 1;
     }
     EXPECT_EQ(crashes, 0);
