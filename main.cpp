@@ -12,7 +12,7 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationVersion(QStringLiteral(PELLORIN_VERSION));
     // The desktop entry the windows belong to, so that docks show its name and icon.
     QApplication::setDesktopFileName(QStringLiteral("net.pellorin.Pellorin"));
-    platform::answerInformationOptions(argc, argv);
+    platform::answerWithoutWindow(argc, argv);
     platform::workWithoutDisplayForPages(argc, argv);
     QApplication app(argc, argv);
     const platform::Translation translation(QLocale::system());

@@ -49,7 +49,7 @@ void parse(QCommandLineParser& parser, const QCoreApplication& application) {
 
 }  // namespace
 
-void answerInformationOptions(int& argc, char** argv) {
+void answerWithoutWindow(int& argc, char** argv) {
     bool asked = false;
     bool pages = false;
     for (int i = 1; i < argc; ++i) {

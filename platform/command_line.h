@@ -12,7 +12,7 @@ namespace platform {
 // where there is none; where there is none and a window is asked for, it says what is wrong
 // with the command line, or that a window needs a display, and ends the process with status 1
 // or 2 (instead of the abort of an application that finds no display).
-void answerInformationOptions(int& argc, char** argv);
+void answerWithoutWindow(int& argc, char** argv);
 
 // Before the application starts: a class page written by the command line (--page) needs no
 // display, and gets none.
