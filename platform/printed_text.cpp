@@ -57,13 +57,19 @@ public:
     QString text(int start, int end) const override { return all().mid(start, end - start); }
     int characterCount() const override { return static_cast<int>(all().size()); }
 
+    // A character's rectangle reaches to where the next one begins, so that the rectangles of a
+    // line tile it as offsetAtPoint reads it; a line's end (and the text's) is one pixel wide.
     QRect characterRect(int offset) const override {
+        if (offset < 0 || offset > characterCount()) {
+            return {};
+        }
         const auto [line, column] = placeOf(lines(), offset);
         const QString text = lines().value(line);
         const QFontMetrics metrics(font());
-        const QPoint topLeft = origin() + QPoint(metrics.horizontalAdvance(text.left(column)),
-                                                 line * metrics.height());
-        const int width = column < text.size() ? metrics.horizontalAdvance(text.at(column)) : 1;
+        const int left = metrics.horizontalAdvance(text.left(column));
+        const int width =
+            column < text.size() ? metrics.horizontalAdvance(text.left(column + 1)) - left : 1;
+        const QPoint topLeft = origin() + QPoint(left, line * metrics.height());
         return {widget()->mapToGlobal(topLeft), QSize(width, metrics.height())};
     }
 
@@ -72,7 +78,7 @@ public:
         const QPoint local = widget()->mapFromGlobal(point) - origin();
         const QStringList all = lines();
         const int line = local.y() / metrics.height();
-        if (local.y() < 0 || line >= all.size()) {
+        if (local.x() < 0 || local.y() < 0 || line >= all.size()) {
             return -1;
         }
         for (int column = 0; column < all.at(line).size(); ++column) {

@@ -3,6 +3,7 @@
 
 #include <QAccessible>
 #include <QFile>
+#include <QFrame>
 #include <QTest>
 
 #include "help_window/help_text.h"
@@ -36,15 +37,46 @@ TEST(HelpWindowTest, PrintsTheTextAsReviewed) {
     EXPECT_EQ(window.childAt(close->geometry().center().x(), close->geometry().bottom()), close);
 }
 
-// A screen reader reads the printed lines as text, and reaches them after Close.
-TEST(HelpWindowTest, ReadsAsTextAfterClose) {
+// A screen reader reads the printed lines as text after Close, and finds each character where
+// it is printed: the lines stack at one pitch, a character lies right after the one before it,
+// a line's end right after its last character, and each character's middle is that character.
+// Offsets outside the text and points beside it are no character.
+TEST(HelpWindowTest, ReadsAsTextAfterCloseWithEachCharacterWhereItIsPrinted) {
     platform::ActivationTracker tracker;
     HelpWindow window(tracker);
     window.show();
-    auto* canvas = window.findChild<QWidget*>(QStringLiteral("Picture1"));
+    auto* canvas = window.findChild<QFrame*>(QStringLiteral("Picture1"));
     QAccessibleTextInterface* text = QAccessible::queryAccessibleInterface(canvas)->textInterface();
     ASSERT_NE(text, nullptr);
-    EXPECT_EQ(text->text(0, text->characterCount()), help_window::helpText().join('\n'));
+    const QStringList lines = help_window::helpText();
+    const int count = text->characterCount();
+    ASSERT_EQ(text->text(0, count), lines.join('\n'));
+    const QRect first = text->characterRect(0);
+    EXPECT_EQ(first.topLeft(), canvas->mapToGlobal(canvas->contentsRect().topLeft()));
+    const int pitch =
+        text->characterRect(static_cast<int>(lines[0].size()) + 1).top() - first.top();
+    int offset = 0;
+    for (int line = 0; line < lines.size(); ++line) {
+        SCOPED_TRACE(line);
+        for (int column = 0; column <= lines[line].size(); ++column, ++offset) {
+            const QRect at = text->characterRect(offset);
+            EXPECT_EQ(at.top(), first.top() + line * pitch);
+            EXPECT_EQ(at.left(),
+                      column == 0 ? first.left() : text->characterRect(offset - 1).right() + 1);
+            // A line's end is no character: a point there, or past it, reads as none.
+            EXPECT_EQ(text->offsetAtPoint(at.center()), column < lines[line].size() ? offset : -1);
+        }
+    }
+    EXPECT_EQ(offset, count + 1);
+    const QRect last = text->characterRect(count - 1);
+    for (const int outside : {-1, count + 1}) {
+        EXPECT_EQ(text->characterRect(outside), QRect()) << outside;
+    }
+    // Left of the last line, above the first, under the last.
+    for (const QPoint beside : {QPoint(first.left() - 1, last.top()),
+                                first.topLeft() - QPoint(0, 1), last.bottomLeft() + QPoint(0, 1)}) {
+        EXPECT_EQ(text->offsetAtPoint(beside), -1) << beside.x() << "," << beside.y();
+    }
     auto* close = window.findChild<QWidget*>(QStringLiteral("Command1"));
     close->setFocus();
     QTest::keyClick(close, Qt::Key_Tab);
