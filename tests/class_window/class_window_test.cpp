@@ -330,6 +330,10 @@ TEST(ClassPage, IsWrittenByTheCommandLineWithoutADisplay) {
             }
         }
     }
+    // A printer that cannot take the page is a failure, never a page printed.
+    QPrinter unplugged(QPrinter::HighResolution);
+    unplugged.setOutputFileName(folder.filePath("none/page.pdf"));
+    EXPECT_FALSE(take_away::printOn(unplugged, window.document()));
 }
 
 }  // namespace

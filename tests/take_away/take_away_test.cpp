@@ -3,15 +3,49 @@
 #include <sys/resource.h>
 #include <sys/stat.h>
 
+#include <dlfcn.h>
+
+#include <QClipboard>
 #include <QFileDialog>
+#include <QGuiApplication>
+#include <QMimeData>
 #include <QTemporaryDir>
 #include <csignal>
 
 #include "doubles/desktop_doubles.h"
 #include "support/printing.h"
+#include "take_away/clipboard.h"
 #include "take_away/take_away.h"
 
+// While set, the rename that puts a saved file in the place of the one it replaces fails, as on a
+// file system that refuses it at the last moment.
+bool refuseRename = false;
+
+extern "C" int rename(const char* from, const char* to) {
+    if (refuseRename) {
+        errno = EPERM;
+        return -1;
+    }
+    using Rename = int (*)(const char*, const char*);
+    static const auto next = reinterpret_cast<Rename>(dlsym(RTLD_NEXT, "rename"));
+    return next(from, to);
+}
+
 namespace {
+
+// The desktop's clipboard takes the text with its HTML form, then a picture in their place.
+TEST(SystemClipboard, HoldsTheTextWithItsHtmlThenAPicture) {
+    take_away::SystemClipboard clipboard;
+    clipboard.putText("Large\tSmall\r\n", "<table><tr><th>Large</th></tr></table>");
+    const QMimeData* data = QGuiApplication::clipboard()->mimeData();
+    EXPECT_EQ(data->text(), "Large\tSmall\r\n");
+    EXPECT_EQ(data->html(), "<table><tr><th>Large</th></tr></table>");
+    QImage picture(3, 2, QImage::Format_RGB32);
+    picture.fill(Qt::darkRed);
+    clipboard.putImage(picture);
+    EXPECT_EQ(QGuiApplication::clipboard()->image(), picture);
+    EXPECT_FALSE(QGuiApplication::clipboard()->mimeData()->hasHtml());
+}
 
 // A new account has no documents folder: the first dialogs open at home, the save dialog with
 // the suggested name. The save dialog adds the suggested extension to a name typed without
@@ -51,8 +85,9 @@ QString folderContents(const QString& folder) {
 // Saves (of a CSV file, a picture or a page alike) to each place a save must refuse: a folder, a
 // FIFO, a link to nothing, a vanished folder, a file marked read-only (refused even to root), and
 // a file on a disk that fills while the new one is written (as far as this process can tell: a
-// file-size limit, with the signal it would raise ignored). Each time the notice names the file
-// and says exactly why, and nothing in the folder changes.
+// file-size limit, with the signal it would raise ignored), and a file whose replacement is
+// refused at the last step. Each time the notice names the file and says exactly why, and
+// nothing in the folder changes.
 TEST(SaveWithDialog, RefusesEveryTargetThatCannotTakeTheFileWhole) {
     RecordingClipboard clipboard;
     AnsweringFileDialog dialog;
@@ -73,12 +108,16 @@ TEST(SaveWithDialog, RefusesEveryTargetThatCannotTakeTheFileWhole) {
         {at("broken-link"), "It is not an ordinary file."},
         {at("gone/file"), "Its folder does not exist."},
         {at("read-only"), "It is read-only."},
-        {at("kept"), "Writing failed (File too large); a file of that name is as it was."}};
+        {at("kept"), "Writing failed (File too large); a file of that name is as it was."},
+        {at("kept"),
+         "Writing failed (Operation not permitted); a file of that name is as it was."}};
     for (const auto& [path, reason] : targets) {
         const QString before = folderContents(folder.path());
         rlimit unlimited{};
         getrlimit(RLIMIT_FSIZE, &unlimited);
-        const rlimit nearlyFull{path == at("kept") ? 64 : unlimited.rlim_cur, unlimited.rlim_max};
+        const bool full = reason.contains("too large");
+        refuseRename = reason.contains("not permitted");
+        const rlimit nearlyFull{full ? 64 : unlimited.rlim_cur, unlimited.rlim_max};
         const auto previous = std::signal(SIGXFSZ, SIG_IGN);
         setrlimit(RLIMIT_FSIZE, &nearlyFull);
         dialog.answer = path;
@@ -86,6 +125,7 @@ TEST(SaveWithDialog, RefusesEveryTargetThatCannotTakeTheFileWhole) {
                                   "CSV (*.csv)", QByteArray(4096, '1'));
         setrlimit(RLIMIT_FSIZE, &unlimited);
         std::signal(SIGXFSZ, previous);
+        refuseRename = false;
         EXPECT_EQ(notice.shown.back().text, path + " could not be saved: " + reason);
         EXPECT_EQ(folderContents(folder.path()), before) << reason;
     }
