@@ -10,6 +10,8 @@
 #include <QTemporaryDir>
 #include <QtEndian>
 #include <algorithm>
+#include <iostream>
+#include <memory>
 
 #include "sound/pulse_sound_control.h"
 #include "support/sound_server.h"
@@ -155,6 +157,40 @@ TEST_F(SoundControlTest, LooksInTheWorkingDirectoryThenTheDataFolderThenBesideTh
     EXPECT_FALSE(module.loaded());
     module.open();
     EXPECT_TRUE(module.loaded());
+}
+
+// A stop, or the control's end, ends a five-second chime within the server's buffer of it (a
+// tenth of a second at the sink's pace, which the recorder sets): its thread and its
+// connection's end, and the server sees the connection closed. The time it took is printed.
+TEST_F(SoundControlTest, EndsAChimeAtAStopAndLeavesNothingOfItBehind) {
+    SoundServer server;
+    write(QStringLiteral("pinpon.wav"), wave(1, 2, 44100, 5 * 44100));
+    const auto threads = [] { return QDir(QStringLiteral("/proc/self/task")).count(); };
+    const auto connections = [&server] {
+        QProcess list;
+        list.start("pactl", {"--server=unix:" + server.socket(), "list", "short", "clients"});
+        list.waitForFinished();
+        return list.readAllStandardOutput().count(
+            QFile::encodeName(QCoreApplication::applicationFilePath().section('/', -1)));
+    };
+    server.record();
+    const auto idle = threads();
+    for (const bool ended : {false, true}) {
+        auto control = std::make_unique<sound::PulseSoundControl>();
+        control->setFileName(QStringLiteral("pinpon.wav"));
+        control->open();
+        control->sound();
+        QElapsedTimer elapsed;
+        for (elapsed.start(); connections() == 0 && elapsed.elapsed() < 3000;) {
+        }
+        ASSERT_EQ(connections(), 1) << "the chime plays";
+        elapsed.start();
+        ended ? control.reset() : control->stop();
+        while (threads() > idle && elapsed.elapsed() < 500) {
+        }
+        std::cout << (ended ? "End" : "Stop") << " to silence: " << elapsed.elapsed() << " ms\n";
+        EXPECT_EQ(std::pair(threads(), connections()), std::pair(idle, qsizetype{0})) << ended;
+    }
 }
 
 // On a sound server of the test's own: a chime sounds exactly as its file holds it (the null
