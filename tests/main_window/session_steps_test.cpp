@@ -110,34 +110,36 @@ QString stateOf(const Session& s) {
     return parts.join(" | ");
 }
 
-const QString kReady = "Automatic Exit Init GraphDisplay Help ThrowDice Results";
-const QString kOneThrow = " | 1 1 1.000 | 35:1 | - | 35";
-const QString kFinished =
+const QString kSessionReady = "Automatic Exit Init GraphDisplay Help ThrowDice Results";
+const QString kSessionOneThrow = " | 1 1 1.000 | 35:1 | - | 35";
+const QString kSessionFinished =
     "Exit Init GraphDisplay Help Results | 1000 1000 1.000 | 11:1000 | - | 11";
 
 // From start-up, each script of acts (with the faces the dice show, in the order they are
 // rolled) leads to its state.
 TEST(SessionSteps, LeadToTheirState) {
     const std::vector<std::tuple<const char*, const char*, const char*, QString>> sequences = {
-        {"start-up", "", "", kReady + " | 0 0 0.000 | - | - | 11"},
+        {"start-up", "", "", kSessionReady + " | 0 0 0.000 | - | - | 11"},
         {"Throw spins both dice", "", "T", "StopDice | 0 0 0.000 | - | 12 | 11"},
-        {"Stop the dice records the faces shown", "1135", "TRD", kReady + kOneThrow},
-        {"the throw shows new faces, which Stop records", "35", "TD", kReady + kOneThrow},
+        {"Stop the dice records the faces shown", "1135", "TRD", kSessionReady + kSessionOneThrow},
+        {"the throw shows new faces, which Stop records", "35", "TD",
+         kSessionReady + kSessionOneThrow},
         {"Automatic starts the run", "", "A", "Stop | 0 0 0.000 | - | 3 | 11"},
-        {"Stop ends the run", "112235", "AkkkS", kReady + " | 3 2 0.667 | 11:1 22:1 35:1 | - | 35"},
+        {"Stop ends the run", "112235", "AkkkS",
+         kSessionReady + " | 3 2 0.667 | 11:1 22:1 35:1 | - | 35"},
         {"a run continues from the count", "112213", "TRDAkS",
-         kReady + " | 2 1 0.500 | 13:1 22:1 | - | 13"},
+         kSessionReady + " | 2 1 0.500 | 13:1 22:1 | - | 13"},
         {"the tick of the 1000th experiment leaves the run going", "", "A9k",
          "Stop | 1000 1000 1.000 | 11:1000 | 3 | 11"},
-        {"the next tick ends the run", "", "A9kk", kFinished},
+        {"the next tick ends the run", "", "A9kk", kSessionFinished},
         {"Stop between them leaves Automatic usable", "", "A9kS",
-         kReady + " | 1000 1000 1.000 | 11:1000 | - | 11"},
-        {"Automatic at 1000 ends at its first tick", "", "A9kSAk", kFinished},
-        {"a run to its end", "", "AK", kFinished},
+         kSessionReady + " | 1000 1000 1.000 | 11:1000 | - | 11"},
+        {"Automatic at 1000 ends at its first tick", "", "A9kSAk", kSessionFinished},
+        {"a run to its end", "", "AK", kSessionFinished},
         {"Init starts afresh", "1122", "TRDI",
          "Automatic Exit Init Help ThrowDice Results | 0 0 0.000 | - | - | 22"},
         {"activation after Init shows face 1 and the graph", "1122", "TRDIV",
-         kReady + " | 0 0 0.000 | - | - | 11"},
+         kSessionReady + " | 0 0 0.000 | - | - | 11"},
         {"activation leaves spinning dice stoppable", "", "TV",
          "StopDice | 0 0 0.000 | - | 12 | 11"},
         {"activation leaves a run stoppable", "46", "AkV", "Stop | 1 0 0.000 | 46:1 | 3 | 46"},
