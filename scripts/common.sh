@@ -5,7 +5,7 @@
 BUILD_PACKAGES=(cmake g++ make pkg-config qt6-base-dev libpulse-dev qt6-qpa-plugins libsndfile1-dev
     qt6-tools-dev qt6-l10n-tools qt6-translations-l10n libgl-dev fonts-ipafont-gothic fontconfig)
 TEST_PACKAGES=(libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth openbox xdotool imagemagick
-    x11-utils xclip at-spi2-core clang-format clang-tidy cmake-format python3-pyatspi python3-xlib dbus dbus-x11 python3 dpkg-dev lintian desktop-file-utils
+    x11-utils xclip at-spi2-core clang clang-format clang-tidy cmake-format python3-pyatspi python3-xlib dbus dbus-x11 python3 dpkg-dev lintian desktop-file-utils
     appstream pulseaudio pulseaudio-utils orca poppler-utils)
 
 as_root() {
