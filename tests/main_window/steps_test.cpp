@@ -3,7 +3,9 @@
 
 #include <QMenu>
 #include <QRegularExpression>
+#include <QTemporaryDir>
 #include <QTest>
+#include <algorithm>
 #include <functional>
 #include <map>
 
@@ -49,6 +51,21 @@ const std::map<char, std::function<void(const WindowHarness&)>> kActs = {
     {'H', click(Button::Help)},
     {'R', [](const WindowHarness& h) { h.moving(Timer::LargeDie) ? h.rollBothDice() : void(); }},
     {'K', ticks(-1)},
+    {'S', click(Button::Stop)},
+    {'k', ticks(1)},
+    {'9', ticks(999)},
+    {'O',  // "Open throws..." from the menu, a file of one throw: 3 and 5
+     [](const WindowHarness& h) {
+         static const QTemporaryDir folder;
+         QFile file(folder.filePath("one.csv"));
+         file.open(QIODevice::WriteOnly);
+         file.write("experiment,large,small,odd,odd_so_far,ratio\r\n1,3,5,1,1,1.000\r\n");
+         file.close();
+         h.dialog->opened = {file.fileName()};
+         for (QAction* entry : h.window->findChild<QMenu*>()->actions()) {
+             entry->text() == "Open throws..." ? entry->trigger() : void();
+         }
+     }},
     {'g', close(1, false)},
     {'f', close(1, true)},
     {'h', close(2, false)},
@@ -89,10 +106,11 @@ void act(const WindowHarness& harness, char letter) {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
-// What a pupil sees and what moves, as one line: the usable buttons, and "Results" when they
-// can be taken away | the three values | the table's non-zero cells as large-small:count |
-// the windows shown (E experiment, G graph, H help) | the timers ticking (1, 2 the dice, 3
-// the run) | the faces shown, large and small | the button a key would press. Blank is "-".
+// What a pupil sees and what moves, as one line: the usable buttons, and "Results" when every
+// entry of the menu is (some, never) | the three values | the table's non-zero cells as
+// large-small:count | the windows shown (E experiment, G graph, H help) | the timers ticking (1, 2
+// the dice, 3 the run) | the faces shown, large and small | the button a key would press. Blank is
+// "-".
 QString stateOf(const WindowHarness& harness) {
     static const char* const names[] = {"Automatic", "StopDice",     "Stop", "Exit",
                                         "Init",      "GraphDisplay", "Help", "ThrowDice"};
@@ -100,9 +118,10 @@ QString stateOf(const WindowHarness& harness) {
     for (Button button : harness.usableButtons()) {
         usable << names[static_cast<int>(button)];
     }
-    if (harness.window->findChild<QMenu*>()->actions().first()->isEnabled()) {
-        usable << "Results";
-    }
+    const QList<QAction*> entries = harness.window->findChild<QMenu*>()->actions();
+    const auto on = std::count_if(entries.begin(), entries.end(),
+                                  [](const QAction* entry) { return entry->isEnabled(); });
+    on == 0 ? void() : void(usable << (on == entries.size() ? "Results" : "SomeResults"));
     QString cells;
     for (int cell = 0; cell < 36; ++cell) {
         const QString count = harness.cell(cell / 6 + 1, cell % 6 + 1);
@@ -131,13 +150,14 @@ QString stateOf(const WindowHarness& harness) {
 
 const QString kReady = "Automatic Exit Init GraphDisplay Help ThrowDice Results";
 const QString kAfterInit = "Automatic Exit Init Help ThrowDice Results";
+// While a run goes, Stop alone (and no entry of the menu).
+const QString kRunning = "Stop |";
 const QString kOneThrow = " | 1 1 1.000 | 35:1 | E | - | ";
 const QString kFinished =
     "Exit Init GraphDisplay Help Results | 1000 1000 1.000 | 11:1000 | E | - | 11";
 
 // From start-up, each script of acts (with the faces the dice show, in the order they are
-// rolled) leads to what the window shows; the rules of the experiment alone are the
-// session's steps (session_steps_test.cpp).
+// rolled) leads to what the window shows.
 TEST(Steps, LeadToTheirState) {
     const std::vector<std::tuple<const char*, const char*, const char*, QString>> sequences = {
         {"start-up: a first key throws the dice", "", "",
@@ -164,6 +184,26 @@ TEST(Steps, LeadToTheirState) {
          kReady + " | - | - | E | - | 11 | Command8"},
         {"coming back from another program is no activation", "35", "TDF",
          kReady + kOneThrow + "35 | Command8"},
+        {"Automatic starts the run", "", "A", kRunning + " - | - | E | 3 | 11 | Command3"},
+        {"Stop ends the run", "112235", "AkkkS",
+         kReady + " | 3 2 0.667 | 11:1 22:1 35:1 | E | - | 35 | Command1"},
+        {"a run continues from the count", "112213", "TRDAkS",
+         kReady + " | 2 1 0.500 | 13:1 22:1 | E | - | 13 | Command1"},
+        {"the tick of the 1000th experiment leaves the run going", "", "A9k",
+         kRunning + " 1000 1000 1.000 | 11:1000 | E | 3 | 11 | Command3"},
+        {"the next tick ends the run", "", "A9kk", kFinished + " | Command6"},
+        {"Stop between them leaves Automatic usable", "", "A9kS",
+         kReady + " | 1000 1000 1.000 | 11:1000 | E | - | 11 | Command1"},
+        {"Automatic at 1000 ends at its first tick", "", "A9kSAk", kFinished + " | Command6"},
+        {"the help's Close leaves spinning dice stoppable", "", "HTh",
+         "StopDice | - | - | E | 12 | 11 | Command2"},
+        {"the help's Close leaves a run stoppable", "46", "HAkh",
+         kRunning + " 1 0 0.000 | 46:1 | E | 3 | 46 | Command3"},
+        {"Open shows the file's throws", "", "O", kReady + kOneThrow + "35 | Command8"},
+        {"Open after throws asks, then shows the file's", "1122", "TRDO",
+         kReady + kOneThrow + "35 | Command8"},
+        {"Open is not offered while a run goes", "", "AO",
+         kRunning + " - | - | E | 3 | 11 | Command3"},
     };
     for (const auto& [name, faces, acts, state] : sequences) {
         const WindowHarness harness;
