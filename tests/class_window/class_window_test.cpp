@@ -218,11 +218,11 @@ TEST(ClassWindow, PoolsTheGoodFilesAndListsEachRefusedOneWithItsReason) {
     QAccessibleInterface* graph =
         QAccessible::queryAccessibleInterface(classView->findChild<QWidget*>("graph"));
     expectGolden(QString(classView->refusals().join('\n')).replace(folder.path(), "…") + "\n\n" +
-                     harness.clipboard->text + "\n" + QString(saved.readAll()) + "\n" +
+                     copiedText() + "\n" + QString(saved.readAll()) + "\n" +
                      graph->text(QAccessible::Name) + "\n" + graph->text(QAccessible::Description) +
                      "\n",
                  "class-texts.txt");
-    expectGolden(harness.clipboard->html, "class-copied.html");
+    expectGolden(copiedHtml(), "class-copied.html");
 }
 
 // What the program answers, run with no display at all.

@@ -1,8 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QClipboard>
 #include <QEvent>
+#include <QGuiApplication>
 #include <QImage>
+#include <QMimeData>
 #include <QStringList>
 #include <QTimer>
 #include <functional>
@@ -12,6 +15,7 @@
 #include "platform/announcer.h"
 #include "platform/notice_box.h"
 #include "sound/sound_control.h"
+#include "take_away/clipboard.h"
 #include "take_away/take_away.h"
 
 // Answers every notice at once, as a user clicking OK (or the test's answer to a question)
@@ -56,19 +60,6 @@ public:
     QStringList log;
 };
 
-// Keeps what was put on it.
-class RecordingClipboard final : public take_away::Clipboard {
-public:
-    void putText(const QString& putText, const QString& putHtml) override {
-        text = putText;
-        html = putHtml;
-    }
-    void putImage(const QImage& putImage) override { image = putImage; }
-    QString text;
-    QString html;
-    QImage image;
-};
-
 // Answers the file dialogs with the paths the test chose (none: the user cancels).
 class AnsweringFileDialog final : public take_away::FileDialog {
 public:
@@ -88,9 +79,17 @@ public:
     QStringList usedPaths;
 };
 
-// What a window takes results away with, each a double.
+// What the desktop's clipboard holds: the offscreen platform's own, in this process.
+inline QString copiedText() {
+    return QGuiApplication::clipboard()->mimeData()->text();
+}
+inline QString copiedHtml() {
+    return QGuiApplication::clipboard()->mimeData()->html();
+}
+
+// What a window takes results away with: doubles of the dialogs and the real clipboard.
 struct TakeAwayDoubles {
-    RecordingClipboard clipboard;
+    take_away::SystemClipboard clipboard;
     AnsweringFileDialog dialog;
     AnsweringNotice notice;
     take_away::TakeAway takeAway{clipboard, dialog, notice};

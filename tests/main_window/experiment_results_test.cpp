@@ -41,8 +41,8 @@ TEST(ExperimentResults, CopiesSavesAndPrintsTheExactResults) {
         harness.throwManually(large, small);
     }
     QTest::keySequence(harness.window.get(), QKeySequence::Copy);
-    expectGolden(harness.clipboard->text, "copied-results.txt");
-    expectGolden(harness.clipboard->html, "copied-results.html");
+    expectGolden(copiedText(), "copied-results.txt");
+    expectGolden(copiedHtml(), "copied-results.html");
 
     const QTemporaryDir folder;
     harness.dialog->answer = folder.filePath("throws.csv");

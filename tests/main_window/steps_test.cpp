@@ -6,9 +6,13 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <algorithm>
+#include <chrono>
 #include <functional>
+#include <iostream>
 #include <map>
+#include <random>
 
+#include "experiment_core/mixing_generator.h"
 #include "support/window_harness.h"
 
 namespace {
@@ -237,6 +241,67 @@ TEST(Steps, ARunByKeyboardIsHeardEveryHundredAndEndsOnTheGraphButton) {
                   "Large 1, small 1: odd product. 1000 experiments, 1000 odd, ratio 1.000. "
                   "Run finished.");
     EXPECT_EQ(harness.window->focusWidget(), harness.button(Button::GraphDisplay));
+}
+
+// Random acts through the window, ticks dominating as in real time, Init and Stop rare enough
+// for runs to reach 1000 now and then, the graph and help opening and closing; the window
+// starts at the counter's 16-bit limit, past which no throw counts and the throw buttons are
+// off. After every act the tally holds the test's own count of the faces it recorded (a count
+// one higher: the faces shown were recorded), the ratio is the odd count over the count, the
+// history has no entry past the count, and the pupil is never stuck. The time is printed.
+TEST(Steps, RandomActsKeepEveryRuleAndNeverGetStuck) {
+    const std::string letters = "ADSITRkGgHh";
+    const std::vector<double> weights = {3, 4, 0.4, 0.3, 4, 12, 60, 0.5, 1, 0.5, 1};
+    std::mt19937 rng(20221207);  // NOLINT(cert-msc32-c,cert-msc51-cpp): fixed on purpose
+    std::discrete_distribution<std::size_t> pick(weights.begin(), weights.end());
+    const WindowHarness h(std::make_unique<experiment_core::MixingGenerator>(rng()));
+    h.start();
+    for (int n = 0; n < 32767; ++n) {
+        h.window->session()->throwDice();
+        h.window->session()->stopDice();
+    }
+    ASSERT_FALSE(h.button(Button::ThrowDice)->isEnabled() ||
+                 h.button(Button::Automatic)->isEnabled());
+    const experiment_core::Tally& tally = h.window->session()->tally();
+    std::array<int, 36> cells{};
+    for (int cell = 0; cell < 36; ++cell) {
+        cells.at(cell) = tally.pairCount(cell / 6 + 1, cell % 6 + 1);
+    }
+    int count = 32767;
+    const auto started = std::chrono::steady_clock::now();
+    for (int i = 0; i < 100000 && !HasFatalFailure(); ++i) {
+        act(h, letters.at(pick(rng)));
+        const experiment_core::ExperimentRecord& record = tally.record();
+        if (record.experimentCount == 0) {
+            cells = {};
+            count = 0;
+        } else if (record.experimentCount == count + 1) {
+            const QString faces = h.facesShown();
+            ++cells.at((faces.at(0).digitValue() - 1) * 6 + faces.at(1).digitValue() - 1);
+            ++count;
+        }
+        int odd = 0;
+        for (int cell = 0; cell < 36; ++cell) {
+            odd += cell / 6 % 2 == 0 && cell % 6 % 2 == 0 ? cells.at(cell) : 0;
+            ASSERT_EQ(tally.pairCount(cell / 6 + 1, cell % 6 + 1), cells.at(cell));
+        }
+        ASSERT_EQ(std::pair(int{record.experimentCount}, int{record.oddCount}),
+                  std::pair(count, odd));
+        ASSERT_EQ(record.oddRatio, count > 0 ? static_cast<float>(1.0 * odd / count) : 0.0F);
+        for (int n = record.experimentCount + 1; n <= experiment_core::kExperimentLimit; ++n) {
+            ASSERT_EQ(record.ratioHistory.at(n), 0.0F) << n;
+        }
+        // Stop the dice usable exactly while the dice spin, Stop only while a run goes, and
+        // some button that does something, or a run that ends by itself.
+        const auto usable = [&h](Button which) { return h.button(which)->isEnabled(); };
+        ASSERT_EQ(usable(Button::StopDice), h.moving(Timer::LargeDie) && h.moving(Timer::SmallDie));
+        ASSERT_TRUE(!usable(Button::Stop) || h.moving(Timer::Run));
+        ASSERT_TRUE(h.moving(Timer::Run) || usable(Button::Init) || usable(Button::StopDice) ||
+                    usable(Button::Stop));
+    }
+    std::cout << "100000 random acts on the window in "
+              << std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count()
+              << " s\n";
 }
 
 }  // namespace

@@ -70,7 +70,7 @@ TEST(Translation, JapaneseTranslatesEveryText) {
                 page.write(take_away::documentPdf(harness.window->results()->page())) > 0);
     page.close();
     expectGolden(
-        harness.clipboard->text + harness.clipboard->html +
+        copiedText() + copiedHtml() +
             pdfText(page.fileName()).replace(platform::dateText(QDate::currentDate()), "TODAY"),
         "taken-away-ja.txt");
     // Menus and tooltips are drawn in the windows' face.

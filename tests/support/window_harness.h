@@ -42,13 +42,12 @@ struct WindowHarness {
                                     generator ? std::move(generator) : std::move(scripted),
                                     std::make_unique<RecordingSound>(),
                                     std::make_unique<AnsweringNotice>(),
-                                    std::make_unique<RecordingClipboard>(),
+                                    std::make_unique<take_away::SystemClipboard>(),
                                     std::make_unique<AnsweringFileDialog>(),
                                     std::make_unique<RecordingAnnouncer>(),
                                     [this] { ++programEnds; }};
         sound = static_cast<RecordingSound*>(services.sound.get());
         notice = static_cast<AnsweringNotice*>(services.notice.get());
-        clipboard = static_cast<RecordingClipboard*>(services.clipboard.get());
         dialog = static_cast<AnsweringFileDialog*>(services.fileDialog.get());
         announcer = static_cast<RecordingAnnouncer*>(services.announcer.get());
         window = std::make_unique<ExperimentWindow>(std::move(services));
@@ -106,7 +105,6 @@ struct WindowHarness {
     ScriptedRandom* random = nullptr;
     RecordingSound* sound = nullptr;
     AnsweringNotice* notice = nullptr;
-    RecordingClipboard* clipboard = nullptr;
     AnsweringFileDialog* dialog = nullptr;
     RecordingAnnouncer* announcer = nullptr;
     int programEnds = 0;

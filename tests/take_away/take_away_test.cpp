@@ -5,16 +5,12 @@
 
 #include <dlfcn.h>
 
-#include <QClipboard>
 #include <QFileDialog>
-#include <QGuiApplication>
-#include <QMimeData>
 #include <QTemporaryDir>
 #include <csignal>
 
 #include "doubles/desktop_doubles.h"
 #include "support/printing.h"
-#include "take_away/clipboard.h"
 #include "take_away/take_away.h"
 
 // While set, the rename that puts a saved file in the place of the one it replaces fails, as on a
@@ -32,20 +28,6 @@ extern "C" int rename(const char* from, const char* to) {
 }
 
 namespace {
-
-// The desktop's clipboard takes the text with its HTML form, then a picture in their place.
-TEST(SystemClipboard, HoldsTheTextWithItsHtmlThenAPicture) {
-    take_away::SystemClipboard clipboard;
-    clipboard.putText("Large\tSmall\r\n", "<table><tr><th>Large</th></tr></table>");
-    const QMimeData* data = QGuiApplication::clipboard()->mimeData();
-    EXPECT_EQ(data->text(), "Large\tSmall\r\n");
-    EXPECT_EQ(data->html(), "<table><tr><th>Large</th></tr></table>");
-    QImage picture(3, 2, QImage::Format_RGB32);
-    picture.fill(Qt::darkRed);
-    clipboard.putImage(picture);
-    EXPECT_EQ(QGuiApplication::clipboard()->image(), picture);
-    EXPECT_FALSE(QGuiApplication::clipboard()->mimeData()->hasHtml());
-}
 
 // A new account has no documents folder: the first dialogs open at home, the save dialog with
 // the suggested name. The save dialog adds the suggested extension to a name typed without
@@ -89,7 +71,7 @@ QString folderContents(const QString& folder) {
 // refused at the last step. Each time the notice names the file and says exactly why, and
 // nothing in the folder changes.
 TEST(SaveWithDialog, RefusesEveryTargetThatCannotTakeTheFileWhole) {
-    RecordingClipboard clipboard;
+    take_away::SystemClipboard clipboard;
     AnsweringFileDialog dialog;
     AnsweringNotice notice;
     const QTemporaryDir folder;
