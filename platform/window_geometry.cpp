@@ -1,15 +1,49 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/window_geometry.h"
 
+#include <QEvent>
 #include <QScreen>
 #include <QWidget>
 #include <algorithm>
+#include <cmath>
 
 namespace platform {
 
 namespace {
 
 constexpr char kDesignedPlace[] = "platformDesignedPlace";
+
+// The frame is the window manager's and known only once it has framed the window: at the
+// first activation after the window shows, the window moves, if need be, so that its frame
+// too lies on the screen (or, larger than the screen, starts at its top-left corner). The
+// pupil may then move it anywhere.
+class FrameOnScreen final : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Show) {
+            shown_ = true;
+        } else if (event->type() == QEvent::WindowActivate && shown_) {
+            shown_ = false;
+            auto* window = static_cast<QWidget*>(watched);
+            // At a fractional scale the frame's far edges may round a device pixel past the
+            // screen's: one more logical pixel is kept clear there.
+            const qreal ratio = window->devicePixelRatioF();
+            const int clear = ratio == std::floor(ratio) ? 0 : 1;
+            const QRect frame = window->frameGeometry().adjusted(0, 0, clear, clear);
+            const QPoint placed = onScreen(frame, window->screen()->availableGeometry()).topLeft();
+            if (placed != frame.topLeft()) {
+                window->move(placed);
+            }
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    bool shown_ = false;
+};
 
 }  // namespace
 
@@ -20,6 +54,7 @@ void setFixedClientArea(QWidget* window, const QRect& clientArea) {
                            Qt::WindowCloseButtonHint);
     window->setGeometry(onScreen(clientArea, window->screen()->availableGeometry()));
     window->setFixedSize(clientArea.size());
+    window->installEventFilter(new FrameOnScreen(window));
 }
 
 QRect onScreen(const QRect& place, const QRect& available) {

@@ -18,7 +18,8 @@ inline QRect twipsRect(int left, int top, int width, int height) {
 
 // A top-level window with a fixed client area at its designed place, which cannot be
 // maximized. Where the place does not lie on the screen (a small screen, or a large desktop
-// scale), the window moves just enough to lie on the screen's available area.
+// scale), the window moves just enough to lie on the screen's available area, with the window
+// manager's frame once it is known (when the window is first activated after it shows).
 void setFixedClientArea(QWidget* window, const QRect& clientArea);
 
 // `place` moved just enough to lie inside `available`; at its top-left corner where it is

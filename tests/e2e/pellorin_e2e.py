@@ -231,6 +231,26 @@ class EndToEnd(unittest.TestCase):
         self.assertEqual(self.program.returncode, 0)
         print("Orca said:\n" + "\n".join(self.spoken()), file=sys.stderr)
 
+    def test_frames(self):
+        """Run on a small screen at a large scale (E2E_SCREEN, QT_SCALE_FACTOR): each window
+        lies on the screen whole, the window manager's frame included."""
+        width, height = map(int, os.environ["E2E_SCREEN"].split("x"))
+
+        def frames():
+            for window in self.output("xdotool", "search", "--onlyvisible", "--pid",
+                                      str(self.program.pid), "--name", ".").split():
+                frame = self.output("xwininfo", "-id", re.search(r"Parent window id: (\S+)",
+                                    self.output("xwininfo", "-tree", "-id", window)).group(1))
+                yield [int(re.search(rf"{key}:\s+(-?\d+)", frame).group(1)) for key in
+                       ("Absolute upper-left X", "Absolute upper-left Y", "Width", "Height")]
+        for keys, pattern in [("", r"^Throw the dice push button\.$"),
+                              ("shift+Tab Return", r"^Pellorin＿Help"),
+                              ("alt+F4 shift+Tab Return", r"^Ratio of odd products")]:
+            self.press(keys, pattern)
+            wait_for("every frame on the screen", lambda: all(
+                x >= 0 and y >= 0 and x + w <= width and y + h <= height for x, y, w, h in frames()),
+                5.0, lambda: list(frames()))
+
 
 def listen(pid, path):
     """Writes each accessibility event of the program's, a line at a time."""

@@ -9,6 +9,6 @@ trap 'rm -rf "$runtime"' EXIT
 export XDG_RUNTIME_DIR=$runtime QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_ACCESSIBILITY=1
 unset QT_QPA_PLATFORM
 # dbus-daemon cannot raise its file limit in a container; the notice is noise.
-dbus-run-session -- xvfb-run -a -s "-screen 0 1280x1024x24 -nolisten tcp -noreset" \
+dbus-run-session -- xvfb-run -a -s "-screen 0 ${E2E_SCREEN:-1280x1024}x24 -nolisten tcp -noreset" \
     /usr/bin/python3 "$(dirname "$0")/pellorin_e2e.py" "$@" \
     2> >(grep -v 'Failed to set fd limit' >&2)
