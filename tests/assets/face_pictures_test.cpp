@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QImageReader>
 
+#include "support/files.h"
 #include "support/golden.h"
 
 namespace {
@@ -12,16 +13,15 @@ namespace {
 // reviewed picture: white, three black pips from top right to bottom left); the other sizes
 // are drawn afresh for desktops that show 16 to 256 pixels.
 TEST(ApplicationIcon, ItsThirtyTwoPixelEntryIsTheDesignPictureInTwentyFourBits) {
-    QFile file(QStringLiteral(APPLICATION_ICO));
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    const QByteArray bytes = file.readAll();
+    const QByteArray bytes = contentsOf(QStringLiteral(APPLICATION_ICO));
+    ASSERT_FALSE(bytes.isEmpty());
     // After a 6-byte header, a 16-byte entry per picture: its width first, its bits at 6.
     int bits = 0;
     for (int entry = 6; entry < 6 + 16 * bytes.at(4); entry += 16) {
         bits = bytes.at(entry) == 32 ? bytes.at(entry + 6) : bits;
     }
     EXPECT_EQ(bits, 24);
-    QImageReader reader(file.fileName(), "ico");
+    QImageReader reader(QStringLiteral(APPLICATION_ICO), "ico");
     QImage design;
     for (int i = 0; i < reader.imageCount() && design.size() != QSize(32, 32); ++i) {
         ASSERT_TRUE(reader.jumpToImage(i));

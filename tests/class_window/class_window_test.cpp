@@ -18,6 +18,7 @@
 #include "drawings/class_graph.h"
 #include "experiment_core/results_text.h"
 #include "main_window/experiment_results.h"
+#include "support/files.h"
 #include "support/golden.h"
 #include "support/pdf.h"
 #include "support/window_harness.h"
@@ -44,10 +45,8 @@ QString writePupil(const QTemporaryDir& folder, const QString& name, const Pairs
     for (const auto& [large, small] : throws) {
         tally.addThrow(static_cast<std::int16_t>(large), static_cast<std::int16_t>(small));
     }
-    QFile file(folder.filePath(name));
-    file.open(QIODevice::WriteOnly);
-    file.write(QByteArray::fromStdString(experiment_core::throwsCsv(tally)));
-    return file.fileName();
+    write(folder.filePath(name), QByteArray::fromStdString(experiment_core::throwsCsv(tally)));
+    return folder.filePath(name);
 }
 
 QString cellText(const QAbstractItemModel* model, int row, int column) {
@@ -97,9 +96,7 @@ TEST(ClassWindow, PoolsFortyPupilsAsTheirFilesSumUp) {
     const auto* model = window.findChild<QTableView*>("pupils")->model();
     ASSERT_EQ(model->rowCount(), 40);
     for (int row = 0; row < 40; ++row) {
-        QFile file(paths.at(row));
-        file.open(QIODevice::ReadOnly);
-        const QString lastRatio = QString(file.readAll()).trimmed().section(',', -1);
+        const QString lastRatio = QString(contentsOf(paths.at(row))).trimmed().section(',', -1);
         EXPECT_EQ(QStringList({cellText(model, row, 0), cellText(model, row, 1),
                                cellText(model, row, 2), cellText(model, row, 3)}),
                   QStringList({QString("pupil-%1").arg(row, 2, 10, QChar('0')),
@@ -177,16 +174,9 @@ TEST(ClassWindow, PoolsTheGoodFilesAndListsEachRefusedOneWithItsReason) {
     const QTemporaryDir folder;
     QFile::copy(fixture("libreoffice-resaved.csv"), folder.filePath("Aiko.csv"));
     QFile::copy(fixture("as-saved.csv"), folder.filePath("Ben.2b.csv"));
-    QFile edited(fixture("as-saved.csv"));
-    edited.open(QIODevice::ReadOnly);
-    QFile chika(folder.filePath("Chika.csv"));
-    chika.open(QIODevice::WriteOnly);
-    chika.write(edited.readAll().replace("7,1,1,1,4,0.571", "7,1,1,1,4,0.572"));
-    chika.close();
-    QFile notes(folder.filePath("notes.csv"));
-    notes.open(QIODevice::WriteOnly);
-    notes.write("pencils,rulers\r\n");
-    notes.close();
+    write(folder.filePath("Chika.csv"),
+          contentsOf(fixture("as-saved.csv")).replace("7,1,1,1,4,0.571", "7,1,1,1,4,0.572"));
+    write(folder.filePath("notes.csv"), "pencils,rulers\r\n");
     QDir().mkdir(folder.filePath("folder.csv"));
     const WindowHarness harness;
     harness.start();
@@ -213,12 +203,10 @@ TEST(ClassWindow, PoolsTheGoodFilesAndListsEachRefusedOneWithItsReason) {
     trigger(classView, "Save table as CSV...");
     EXPECT_TRUE(harness.dialog->suggested.startsWith("pellorin-class-" +
                                                      QDate::currentDate().toString("yyyy-MM-dd")));
-    QFile saved(harness.dialog->answer);
-    saved.open(QIODevice::ReadOnly);
     QAccessibleInterface* graph =
         QAccessible::queryAccessibleInterface(classView->findChild<QWidget*>("graph"));
     expectGolden(QString(classView->refusals().join('\n')).replace(folder.path(), "…") + "\n\n" +
-                     copiedText() + "\n" + QString(saved.readAll()) + "\n" +
+                     copiedText() + "\n" + QString(contentsOf(harness.dialog->answer)) + "\n" +
                      graph->text(QAccessible::Name) + "\n" + graph->text(QAccessible::Description) +
                      "\n",
                  "class-texts.txt");

@@ -8,6 +8,7 @@
 
 #include "help_window/help_text.h"
 #include "help_window/help_window.h"
+#include "support/files.h"
 #include "support/golden.h"
 
 namespace {
@@ -15,13 +16,11 @@ namespace {
 // The 27 lines as the design gives them, ideographic spaces and trailing blanks included,
 // from a fixture written from the design rather than from the code.
 TEST(HelpText, IsTheDesignsTextCharacterForCharacter) {
-    QFile fixture(QStringLiteral(HELP_TEXT_FIXTURE));
-    ASSERT_TRUE(fixture.open(QIODevice::ReadOnly));
     QString lines;
     for (int i = 0; i < help_window::kHelpLines; ++i) {
         lines += QString::fromUtf8(help_window::sourceLine(i)) + "\n";
     }
-    EXPECT_EQ(lines, fixture.readAll());
+    EXPECT_EQ(lines, contentsOf(HELP_TEXT_FIXTURE));
 }
 
 // The printed text, once, from the second line; a second activation prints the same. At the
@@ -60,19 +59,18 @@ TEST(HelpWindowTest, ReadsAsTextAfterCloseWithEachCharacterWhereItIsPrinted) {
         SCOPED_TRACE(line);
         for (int column = 0; column <= lines[line].size(); ++column, ++offset) {
             const QRect at = text->characterRect(offset);
-            EXPECT_EQ(at.top(), first.top() + line * pitch);
-            EXPECT_EQ(at.left(),
-                      column == 0 ? first.left() : text->characterRect(offset - 1).right() + 1);
+            const int left =
+                column == 0 ? first.left() : text->characterRect(offset - 1).right() + 1;
+            EXPECT_EQ(at.topLeft(), QPoint(left, first.top() + line * pitch));
             // A line's end is no character: a point there, or past it, reads as none.
             EXPECT_EQ(text->offsetAtPoint(at.center()), column < lines[line].size() ? offset : -1);
         }
     }
     EXPECT_EQ(offset, count + 1);
+    // Before the text and past its end; left of the last line, above the first, under the last.
     const QRect last = text->characterRect(count - 1);
-    for (const int outside : {-1, count + 1}) {
-        EXPECT_EQ(text->characterRect(outside), QRect()) << outside;
-    }
-    // Left of the last line, above the first, under the last.
+    EXPECT_EQ(std::tuple(text->characterRect(-1), text->characterRect(count + 1)),
+              std::tuple(QRect(), QRect()));
     for (const QPoint beside : {QPoint(first.left() - 1, last.top()),
                                 first.topLeft() - QPoint(0, 1), last.bottomLeft() + QPoint(0, 1)}) {
         EXPECT_EQ(text->offsetAtPoint(beside), -1) << beside.x() << "," << beside.y();

@@ -11,20 +11,13 @@
 #include "drawings/results_page.h"
 #include "experiment_core/mixing_generator.h"
 #include "main_window/experiment_results.h"
+#include "support/files.h"
 #include "support/golden.h"
 #include "support/pdf.h"
 #include "support/window_harness.h"
 
 namespace {
 
-QByteArray contentsOf(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-void write(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size()) << path;
-}
 void open(const WindowHarness& harness, const QStringList& files) {
     harness.dialog->opened = files;
     harness.window->results()->openThrows();

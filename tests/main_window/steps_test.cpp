@@ -13,6 +13,7 @@
 #include <random>
 
 #include "experiment_core/mixing_generator.h"
+#include "support/files.h"
 #include "support/window_harness.h"
 
 namespace {
@@ -61,11 +62,9 @@ const std::map<char, std::function<void(const WindowHarness&)>> kActs = {
     {'O',  // "Open throws..." from the menu, a file of one throw: 3 and 5
      [](const WindowHarness& h) {
          static const QTemporaryDir folder;
-         QFile file(folder.filePath("one.csv"));
-         file.open(QIODevice::WriteOnly);
-         file.write("experiment,large,small,odd,odd_so_far,ratio\r\n1,3,5,1,1,1.000\r\n");
-         file.close();
-         h.dialog->opened = {file.fileName()};
+         h.dialog->opened = {folder.filePath("one.csv")};
+         write(h.dialog->opened[0],
+               "experiment,large,small,odd,odd_so_far,ratio\r\n1,3,5,1,1,1.000\r\n");
          for (QAction* entry : h.window->findChild<QMenu*>()->actions()) {
              entry->text() == "Open throws..." ? entry->trigger() : void();
          }

@@ -9,6 +9,7 @@
 
 #include "main_window/experiment_results.h"
 #include "platform/language.h"
+#include "support/files.h"
 #include "support/golden.h"
 #include "support/pdf.h"
 #include "support/window_harness.h"
@@ -65,14 +66,11 @@ TEST(Translation, JapaneseTranslatesEveryText) {
     // Taken away in Japanese too: the copied table (text and HTML) and the page's words.
     QTest::keySequence(harness.window.get(), QKeySequence::Copy);
     const QTemporaryDir folder;
-    QFile page(folder.filePath("page.pdf"));
-    ASSERT_TRUE(page.open(QIODevice::WriteOnly) &&
-                page.write(take_away::documentPdf(harness.window->results()->page())) > 0);
-    page.close();
-    expectGolden(
-        copiedText() + copiedHtml() +
-            pdfText(page.fileName()).replace(platform::dateText(QDate::currentDate()), "TODAY"),
-        "taken-away-ja.txt");
+    const QString page = folder.filePath("page.pdf");
+    write(page, take_away::documentPdf(harness.window->results()->page()));
+    expectGolden(copiedText() + copiedHtml() +
+                     pdfText(page).replace(platform::dateText(QDate::currentDate()), "TODAY"),
+                 "taken-away-ja.txt");
     // Menus and tooltips are drawn in the windows' face.
     const QString face = QFontInfo(harness.button(Button::Exit)->font()).family();
     EXPECT_EQ(QFontInfo(harness.window->findChild<QMenu*>()->font()).family(), face);

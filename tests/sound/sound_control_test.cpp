@@ -14,6 +14,7 @@
 #include <memory>
 
 #include "sound/pulse_sound_control.h"
+#include "support/files.h"
 #include "support/sound_server.h"
 
 namespace {
@@ -56,11 +57,6 @@ QByteArray wave(quint16 format = 1, quint16 channels = 1, quint32 rate = 22050,
                    : void(out.append(QByteArray(bits / 8, format == 3 ? '\0' : char(i * 7))));
     }
     return out;
-}
-
-void write(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
 }
 
 class SoundControlTest : public ::testing::Test {

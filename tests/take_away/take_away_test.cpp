@@ -10,6 +10,7 @@
 #include <csignal>
 
 #include "doubles/desktop_doubles.h"
+#include "support/files.h"
 #include "support/printing.h"
 #include "take_away/take_away.h"
 
@@ -18,13 +19,8 @@
 bool refuseRename = false;
 
 extern "C" int rename(const char* from, const char* to) {
-    if (refuseRename) {
-        errno = EPERM;
-        return -1;
-    }
-    using Rename = int (*)(const char*, const char*);
-    static const auto next = reinterpret_cast<Rename>(dlsym(RTLD_NEXT, "rename"));
-    return next(from, to);
+    static const auto next = reinterpret_cast<decltype(&rename)>(dlsym(RTLD_NEXT, "rename"));
+    return refuseRename ? (errno = EPERM, -1) : next(from, to);
 }
 
 namespace {
@@ -79,9 +75,7 @@ TEST(SaveWithDialog, RefusesEveryTargetThatCannotTakeTheFileWhole) {
     QDir().mkdir(at("folder"));
     ::mkfifo(QFile::encodeName(at("fifo")).constData(), 0600);
     QFile::link(at("nowhere"), at("broken-link"));
-    QFile kept(at("kept"));
-    ASSERT_TRUE(kept.open(QIODevice::WriteOnly) && kept.write("the teacher's file") > 0);
-    kept.close();
+    write(at("kept"), "the teacher's file");
     QFile::copy(at("kept"), at("read-only"));
     QFile::setPermissions(at("read-only"), QFileDevice::ReadOwner | QFileDevice::ReadGroup);
     const std::vector<std::pair<QString, QString>> targets = {
