@@ -68,10 +68,10 @@ bool inkInsideMargins(const QImage& page) {
 }
 
 // Forty pupils of 1000 to 2950 throws, 79,000 in all (past 32,767 and 65,535): each pupil's
-// row, the class's values and table against the test's own sums over its files; every column
-// sorts; and the graph's pixels: each column of the pooled line covers exactly the rows of the
-// lowest to the highest ratio of its experiments, and each pupil's point lies where their
-// ratio is at the end of their throws.
+// row, the class's values and table against the test's own sums over its files; and the graph's
+// pixels: each column of the pooled line covers exactly the rows of the lowest to the highest
+// ratio of its experiments, and each pupil's point lies where their ratio is at the end of their
+// throws.
 TEST(ClassWindow, PoolsFortyPupilsAsTheirFilesSumUp) {
     const QTemporaryDir folder;
     QStringList paths;
@@ -117,17 +117,6 @@ TEST(ClassWindow, PoolsFortyPupilsAsTheirFilesSumUp) {
     const std::int64_t shown = summary.section(' ', -1).remove('.').toLongLong();
     const std::int64_t twiceError = 2000 * oddSoFar.back() - 2 * count * shown;
     EXPECT_TRUE(-count <= twiceError && twiceError < count) << summary;
-
-    auto* view = window.findChild<QTableView*>("pupils");
-    for (int column = 0; column < 4; ++column) {
-        view->sortByColumn(column, Qt::AscendingOrder);
-        for (int row = 1; row < 40; ++row) {
-            const QString before = cellText(model, row - 1, column);
-            const QString after = cellText(model, row, column);
-            EXPECT_TRUE(column == 0 ? before < after : before.toDouble() <= after.toDouble())
-                << column << ": " << before << " then " << after;
-        }
-    }
 
     auto* graph = window.findChild<QWidget*>("graph");
     graph->resize(700, 320);

@@ -125,8 +125,6 @@ class EndToEnd(unittest.TestCase):
         changes = [e for e in rolled if not e.startswith(("object:state-changed:sensitive",
                                                           "focus:"))]
         self.assertLessEqual(len(changes), 12, rolled)
-        print(f"One throw: {len(changes)} changes, {len(rolled)} events:", *rolled,
-              sep="\n  ", file=sys.stderr)
         self.press("space", r"^Throw the dice push button\.$")
         # Nineteen more at 0.35 s between keys, on a computer busy with other programs: every
         # result is said, once, with the faces the table counts.
@@ -232,8 +230,7 @@ class EndToEnd(unittest.TestCase):
         print("Orca said:\n" + "\n".join(self.spoken()), file=sys.stderr)
 
     def test_frames(self):
-        """Run on a small screen at a large scale (E2E_SCREEN, QT_SCALE_FACTOR): each window
-        lies on the screen whole, the window manager's frame included."""
+        """Each window lies on a small screen (E2E_SCREEN) at a large scale, frame included."""
         width, height = map(int, os.environ["E2E_SCREEN"].split("x"))
 
         def frames():

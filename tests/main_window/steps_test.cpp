@@ -194,7 +194,6 @@ TEST(Steps, LeadToTheirState) {
          kReady + " | 2 1 0.500 | 13:1 22:1 | E | - | 13 | Command1"},
         {"the tick of the 1000th experiment leaves the run going", "", "A9k",
          kRunning + " 1000 1000 1.000 | 11:1000 | E | 3 | 11 | Command3"},
-        {"the next tick ends the run", "", "A9kk", kFinished + " | Command6"},
         {"Stop between them leaves Automatic usable", "", "A9kS",
          kReady + " | 1000 1000 1.000 | 11:1000 | E | - | 11 | Command1"},
         {"Automatic at 1000 ends at its first tick", "", "A9kSAk", kFinished + " | Command6"},
@@ -203,8 +202,6 @@ TEST(Steps, LeadToTheirState) {
         {"the help's Close leaves a run stoppable", "46", "HAkh",
          kRunning + " 1 0 0.000 | 46:1 | E | 3 | 46 | Command3"},
         {"Open shows the file's throws", "", "O", kReady + kOneThrow + "35 | Command8"},
-        {"Open after throws asks, then shows the file's", "1122", "TRDO",
-         kReady + kOneThrow + "35 | Command8"},
         {"Open is not offered while a run goes", "", "AO",
          kRunning + " - | - | E | 3 | 11 | Command3"},
     };
