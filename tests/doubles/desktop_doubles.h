@@ -4,7 +4,6 @@
 #include <QClipboard>
 #include <QEvent>
 #include <QGuiApplication>
-#include <QImage>
 #include <QMimeData>
 #include <QStringList>
 #include <QTimer>

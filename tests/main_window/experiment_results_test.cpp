@@ -4,7 +4,6 @@
 #include <sys/stat.h>
 
 #include <QDateTime>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 

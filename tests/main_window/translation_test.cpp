@@ -71,6 +71,10 @@ TEST(Translation, JapaneseTranslatesEveryText) {
     expectGolden(copiedText() + copiedHtml() +
                      pdfText(page).replace(platform::dateText(QDate::currentDate()), "TODAY"),
                  "taken-away-ja.txt");
+    harness.dialog->opened = {folder.filePath("gone.csv")};  // and a refusal's notice
+    harness.window->results()->openThrows();
+    EXPECT_EQ(harness.notice->shown.back().text,
+              folder.filePath("gone.csv") + " を開けませんでした（ファイルがもうありません。）");
     // Menus and tooltips are drawn in the windows' face.
     const QString face = QFontInfo(harness.button(Button::Exit)->font()).family();
     EXPECT_EQ(QFontInfo(harness.window->findChild<QMenu*>()->font()).family(), face);
