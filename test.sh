@@ -23,8 +23,6 @@ build_tree "$ROOT/build" -DPELLORIN_WERROR=ON -DPELLORIN_TESTS=ON -DPELLORIN_BEN
 ctest --test-dir "$ROOT/build" --output-on-failure --no-tests=error -j "$(nproc)"
 
 echo "== Formatting (clang-format), static analysis (clang-tidy), translations"
-cmake -S "$ROOT" -B "$ROOT/build-tidy" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_UNITY_BUILD=OFF \
-    -DPELLORIN_TESTS=OFF -DPELLORIN_BENCH=OFF >/dev/null
 check_style "$ROOT/build-tidy"
 check_translations
 
@@ -51,7 +49,8 @@ fuzz() {
         grep -v '^Note:\|libmpg123' "$log" | tail -n 40 >&2
         return 1
     }
-    grep -h '^Done' "$log"
+    local ran
+    ran=$(grep '^Done' "$log") && echo "$1: $ran"
 }
 fuzz throws_csv "$ROOT/tests/experiment_core/fixtures" &
 csv=$!

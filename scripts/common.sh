@@ -51,11 +51,13 @@ private_runtime_dir() {
 mapfile -t PROGRAM_FOLDERS <"$ROOT/program-folders"
 
 # Fails on any formatting difference (all C++ and CMake files) or clang-tidy finding (the program's
-# sources, each as it would be compiled alone, with the compile commands of a tree in $1 that is
-# configured without unity builds and never built).
+# sources, each as it would be compiled alone: with the compile commands of the tree $1, which it
+# configures without unity builds and never builds).
 check_style() {
     local build=$1
     local all program
+    cmake -S "$ROOT" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_UNITY_BUILD=OFF \
+        -DPELLORIN_TESTS=OFF -DPELLORIN_BENCH=OFF >/dev/null
     mapfile -t all < <(cd "$ROOT" && find "${PROGRAM_FOLDERS[@]}" tests bench main.cpp \
         -name '*.cpp' -o -name '*.h')
     mapfile -t program < <(cd "$ROOT" && find "${PROGRAM_FOLDERS[@]}" main.cpp -name '*.cpp')
